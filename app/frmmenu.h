@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace vorvan {
+
+namespace ui {
+class frmPinWeight;
+class frmLinkWeight;
+} // namespace ui
+
+// The maker's contact details shown in the menu window.
+namespace maker {
+inline constexpr const char *webAddress = "www.vorvan.example";
+inline constexpr const char *webUrl = "https://www.vorvan.example";
+inline constexpr const char *secondAddress = "www.vorvansystems.example";
+inline constexpr const char *email = "info@vorvan.example";
+inline constexpr const char *phone = "01632 960123";
+} // namespace maker
+
+class frmMenu : public QMainWindow
+{
+    Q_OBJECT
+public:
+    frmMenu();
+    void Form_Load();
+
+    void lblWebSite_Click();
+    void endProgram();
+
+private:
+    QAction *addEntry(QMenu *menu, const char *name, const QString &caption);
+    template <class W> void wire(QPushButton *button, QAction *action, QPointer<W> &ref);
+    void disable(QPushButton *button, QAction *action);
+
+    QPointer<ui::frmPinWeight> m_pinWeight;
+    QPointer<ui::frmLinkWeight> m_linkWeight;
+};
+
+} // namespace vorvan

@@ -1,0 +1,10 @@
+#pragma once
+
+// The calculations of VorvanCalc, free of any user interface: standard C++ only,
+// so that every formula is built and tested without a window. The windows in
+// ui/ read their controls, call these functions and write the texts they return.
+// Errors are thrown as RuntimeError values and caught by the window procedure
+// that the program traps, never further out.
+
+#include "calc/numbers.h"
+#include "calc/weights.h"

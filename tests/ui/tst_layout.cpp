@@ -1,0 +1,104 @@
+// Every window the menu opens, at the design font: each caption and text fits
+// its control, and no control leaves its window. Each window is also written to
+// a PNG under screens/ in the build tree, to be looked at.
+#include "uitest.h"
+
+#include "app/shell.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+class tst_Layout : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString problemsOf(QWidget *window)
+    {
+        QStringList problems;
+        const auto fits = [&](QWidget *w, bool ok, const QString &what) {
+            if (!ok)
+                problems << QStringLiteral("%1: %2").arg(w->objectName(), what);
+        };
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->isWindow() || !w->isVisibleTo(window) || w->objectName().isEmpty() ||
+                w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
+            fits(w, window->rect().contains(inWindow), QStringLiteral("outside the window"));
+            const QFontMetrics fm(w->font());
+            if (auto *l = qobject_cast<QLabel *>(w)) {
+                if (l->text().isEmpty() || !l->pixmap().isNull())
+                    continue;
+                const QRect room = l->contentsRect();
+                const QRect need =
+                    fm.boundingRect(room, int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+                fits(w, need.width() <= room.width() && need.height() <= room.height(),
+                     QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
+                         .arg(l->text())
+                         .arg(need.width())
+                         .arg(need.height())
+                         .arg(room.width())
+                         .arg(room.height()));
+            } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+                const int frame = e->hasFrame() ? 4 : 0;
+                fits(w, fm.horizontalAdvance(e->text()) <= e->width() - frame && fm.height() <= e->height(),
+                     QStringLiteral("text \"%1\" does not fit").arg(e->text()));
+            } else if (auto *r = qobject_cast<QRadioButton *>(w)) {
+                const int indicator = r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r) +
+                                      r->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
+                fits(w, indicator + fm.horizontalAdvance(r->text()) <= r->width() && fm.height() <= r->height(),
+                     QStringLiteral("option \"%1\" does not fit").arg(r->text()));
+            } else if (auto *b = qobject_cast<QPushButton *>(w)) {
+                QString caption = b->text();
+                caption.remove(QLatin1Char('&'));
+                fits(w, fm.horizontalAdvance(caption) + 6 <= b->width() && fm.height() <= b->height(),
+                     QStringLiteral("caption \"%1\" does not fit").arg(caption));
+            } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+                fits(w, fm.horizontalAdvance(g->title()) + 16 <= g->width(),
+                     QStringLiteral("frame caption does not fit"));
+            }
+        }
+        return problems.join(QLatin1Char('\n'));
+    }
+
+private Q_SLOTS:
+    void everyWindowFits()
+    {
+        auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        QVERIFY(menu);
+        int opened = 0;
+        for (QAction *a : menu->menuBar()->findChildren<QAction *>()) {
+            if (a->objectName().startsWith(QLatin1String("mnu")) && a->objectName() != QLatin1String("mnuExit") &&
+                !a->isSeparator() && a->isEnabled() && !a->menu()) {
+                a->trigger();
+                ++opened;
+            }
+        }
+        QVERIFY(opened >= 2);
+        QVERIFY(uitest::recorder().exits.isEmpty());
+        int checked = 0;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || w->objectName().isEmpty())
+                continue;
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            uitest::grab(w, w->objectName() + QStringLiteral(".png"));
+            const QString problems = problemsOf(w);
+            QVERIFY2(problems.isEmpty(), qPrintable(w->objectName() + QStringLiteral(":\n") + problems));
+            ++checked;
+        }
+        QCOMPARE(checked, opened + 1);
+        QVERIFY(uitest::noStrayDialogs());
+    }
+};
+
+VORVAN_UI_TEST_MAIN(tst_Layout)
+#include "tst_layout.moc"

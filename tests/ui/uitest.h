@@ -1,0 +1,66 @@
+#pragma once
+
+// The fixture every window test shares: a headless application with the
+// program's look, the English (US) locale pinned, and the program's hooks
+// replaced by recorders, so that no test can block on a modal box, start a
+// browser or end the process. A watchdog closes any real modal window that
+// still appears and the test then fails in checkNoStrayDialogs().
+
+#include "app/hooks.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QTest>
+#include <QWidget>
+
+namespace uitest {
+
+struct Recorder
+{
+    QList<vorvan::MessageRequest> messages;
+    QList<QUrl> urls;
+    QList<int> exits;
+    bool launchSucceeds = true;
+    int strayDialogs = 0;
+    // Runs inside a recorded message box, while it would be showing.
+    std::function<void(const vorvan::MessageRequest &)> whileShowing;
+    void clear();
+};
+
+Recorder &recorder();
+
+// Sets up the application; called by VORVAN_UI_TEST_MAIN.
+void setUp();
+
+// Every top-level window of the given class that is visible.
+QList<QWidget *> topLevels(const QString &objectName);
+QWidget *topLevel(const QString &objectName);
+
+// Types text into a box as a user does: focus, select all, then key by key.
+void retype(QLineEdit *box, const QString &text);
+
+// Writes a window to a PNG under the build tree, for looking at.
+void grab(QWidget *w, const QString &fileName);
+
+bool noStrayDialogs();
+
+} // namespace uitest
+
+// Finds a named child of the expected type or fails the test.
+#define CHILD(Type, parent, name)                                                                                      \
+    ([&]() {                                                                                                           \
+        auto *found_ = (parent)->findChild<Type *>(QStringLiteral(name));                                              \
+        if (!found_)                                                                                                   \
+            qFatal("no %s named %s", #Type, name);                                                                     \
+        return found_;                                                                                                 \
+    }())
+
+#define VORVAN_UI_TEST_MAIN(TestClass)                                                                                 \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        uitest::setUp();                                                                                               \
+        TestClass tc;                                                                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
+    }
