@@ -49,7 +49,7 @@ bool noStrayDialogs();
 // Finds a named child of the expected type or fails the test.
 #define CHILD(Type, parent, name)                                                                                      \
     ([&]() {                                                                                                           \
-        auto *found_ = (parent)->findChild<Type *>(QStringLiteral(name));                                              \
+        auto *found_ = (parent)->findChild<Type *>(QString::fromLatin1(name));                                         \
         if (!found_)                                                                                                   \
             qFatal("no %s named %s", #Type, name);                                                                     \
         return found_;                                                                                                 \

@@ -1,0 +1,204 @@
+// The menu window: its layout and menus, opening windows once, program end
+// through the hook, the web-site line, and closing the menu alone.
+#include "uitest.h"
+
+#include "app/shell.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWindow>
+
+using uitest::recorder;
+
+class tst_Menu : public QObject
+{
+    Q_OBJECT
+
+    QMainWindow *menu = nullptr;
+
+    QAction *action(const char *name) { return CHILD(QAction, menu, name); }
+
+private Q_SLOTS:
+    void init()
+    {
+        recorder().clear();
+        menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        QVERIFY(menu);
+    }
+
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(uitest::noStrayDialogs());
+    }
+
+    void opensAtTopLeftWithItsOuterSize()
+    {
+        QCOMPARE(menu->windowTitle(), QStringLiteral("Vorvan Systems - Calculators"));
+        QCOMPARE(menu->frameGeometry().topLeft(), QPoint(0, 0));
+        // 4700 x 7700 twips = 313 x 513 pixels, frame and menu bar included.
+        QCOMPARE(menu->frameGeometry().size(), QSize(313, 513));
+        QCOMPARE(menu->centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+
+    void controlsStandWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry"); // pixels, in the parent (the frame for its children)
+        QTest::newRow("cmdPinWeight") << "cmdPinWeight"
+                                      << "Pin Weight" << QRect(8, 119, 89, 25);
+        QTest::newRow("cmdLinkWeight") << "cmdLinkWeight"
+                                       << "Link Weight" << QRect(8, 160, 89, 25);
+        QTest::newRow("cmdPin") << "cmdPin"
+                                << "Load Pin design" << QRect(8, 108, 89, 25);
+        QTest::newRow("cmdDeflect") << "cmdDeflect"
+                                    << "Wrap angle " << QRect(8, 148, 89, 25);
+        QTest::newRow("cmdSignalLoss") << "cmdSignalLoss"
+                                       << "Off Axis loading" << QRect(8, 187, 89, 25);
+        QTest::newRow("cmdXYsim") << "cmdXYsim"
+                                  << "XY Pin simulator" << QRect(8, 227, 89, 25);
+        QTest::newRow("cmdClose") << "cmdClose"
+                                  << "EXIT" << QRect(212, 416, 65, 25);
+        QTest::newRow("Label6") << "Label6"
+                                << "Calculates the output signals from a load pin that is instrumented  X  and Y"
+                                << QRect(104, 224, 185, 33);
+        QTest::newRow("lblPhone") << "lblPhone"
+                                  << "Tel: 01632 960123" << QRect(4, 416, 161, 21);
+        QTest::newRow("Frame2") << "Frame2"
+                                << "CALCULATORS" << QRect(0, 92, 305, 265);
+    }
+
+    void controlsStandWhereTheyBelong()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+        auto *w = menu->findChild<QWidget *>(name);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), geometry);
+        if (auto *b = qobject_cast<QPushButton *>(w))
+            QCOMPARE(b->text(), caption);
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            QCOMPARE(l->text(), caption);
+        else
+            QCOMPARE(qobject_cast<QGroupBox *>(w)->title(), caption);
+    }
+
+    void menusHaveTheirEntriesAccessKeysAndSeparators()
+    {
+        const auto captions = [](QMenu *m) {
+            QStringList list;
+            for (QAction *a : m->actions())
+                list << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            return list;
+        };
+        auto *file = CHILD(QMenu, menu, "mnuFile");
+        auto *help = CHILD(QMenu, menu, "mnuHelp");
+        QCOMPARE(file->title(), QStringLiteral("&File"));
+        QCOMPARE(help->title(), QStringLiteral("&Help"));
+        QCOMPARE(captions(file), (QStringList{"Pin Weight", "Link Weight", "Load &Pin Design", "&Wrap angle",
+                                              "Off &Axis loading", "&XY Pin simulator", "-", "&Exit"}));
+        QCOMPARE(captions(help), (QStringList{"About", "-", "Weight calculators", "Load Pin design", "Wrap Angle",
+                                              "Off Axis load", "XY simulator"}));
+    }
+
+    void everyEntryOpensAWindowOrIsDisabled()
+    {
+        // An entry is either wired or visibly disabled: never dead.
+        for (QAction *a : menu->findChildren<QAction *>()) {
+            if (a->isSeparator() || a->menu() || !a->objectName().startsWith(QLatin1String("mnu")) ||
+                a->objectName() == QLatin1String("mnuExit") || !a->isEnabled())
+                continue;
+            const int before = QApplication::topLevelWidgets().size();
+            a->trigger();
+            QVERIFY2(QApplication::topLevelWidgets().size() == before + 1, qPrintable(a->objectName()));
+        }
+    }
+
+    void pressingTwiceLeavesOneWindowWithItsValues()
+    {
+        auto *button = CHILD(QPushButton, menu, "cmdPinWeight");
+        button->click();
+        QWidget *first = uitest::topLevel(QStringLiteral("frmPinWeight"));
+        QVERIFY(first);
+        uitest::retype(CHILD(QLineEdit, first, "txtDiameter"), QStringLiteral("50"));
+        button->click();
+        QCOMPARE(uitest::topLevels(QStringLiteral("frmPinWeight")).size(), 1);
+        QCOMPARE(uitest::topLevel(QStringLiteral("frmPinWeight")), first);
+        QCOMPARE(CHILD(QLineEdit, first, "txtDiameter")->text(), QStringLiteral("50"));
+        // The File entry does the same thing as the button.
+        action("mnuPinWeight")->trigger();
+        QCOMPARE(uitest::topLevels(QStringLiteral("frmPinWeight")).size(), 1);
+    }
+
+    void closingAndReopeningStartsFresh()
+    {
+        action("mnuLinkWeight")->trigger();
+        QPointer<QWidget> first = uitest::topLevel(QStringLiteral("frmLinkWeight"));
+        uitest::retype(CHILD(QLineEdit, first.data(), "txtHeight"), QStringLiteral("5"));
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull()); // destroyed, not hidden
+        action("mnuLinkWeight")->trigger();
+        QWidget *second = uitest::topLevel(QStringLiteral("frmLinkWeight"));
+        QVERIFY(second);
+        QCOMPARE(CHILD(QLineEdit, second, "txtHeight")->text(), QString());
+        QCOMPARE(CHILD(QLineEdit, second, "txtWeight")->text(), QStringLiteral("00.00"));
+    }
+
+    void exitEndsThroughTheHookWithoutClosingAnything()
+    {
+        action("mnuPinWeight")->trigger();
+        CHILD(QPushButton, menu, "cmdClose")->click();
+        action("mnuExit")->trigger();
+        QCOMPARE(recorder().exits, (QList<int>{0, 0}));
+        QVERIFY(recorder().messages.isEmpty()); // nothing is asked
+        QVERIFY(uitest::topLevel(QStringLiteral("frmPinWeight")));
+    }
+
+    void webSiteLineLaunchesTheBrowser()
+    {
+        auto *web = CHILD(QLabel, menu, "lblWebSite");
+        QCOMPARE(web->text(), QStringLiteral("Web Site:  www.vorvan.example"));
+        QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(web, Qt::LeftButton);
+        QCOMPARE(recorder().urls, (QList<QUrl>{QUrl(QStringLiteral("https://www.vorvan.example"))}));
+        QVERIFY(recorder().messages.isEmpty());
+    }
+
+    void failingLaunchShowsTheConnectionError()
+    {
+        recorder().launchSucceeds = false;
+        QTest::mouseClick(CHILD(QLabel, menu, "lblWebSite"), Qt::LeftButton);
+        QCOMPARE(recorder().messages.size(), 1);
+        QCOMPARE(recorder().messages[0].title, QStringLiteral("Connection Error"));
+        QCOMPARE(recorder().messages[0].text, QStringLiteral("Could Not Connect to www.vorvansystems.example"));
+        QCOMPARE(recorder().messages[0].exclamation, false);
+    }
+
+    void closingTheMenuLeavesACalculatorWorking()
+    {
+        action("mnuPinWeight")->trigger();
+        QWidget *calc = uitest::topLevel(QStringLiteral("frmPinWeight"));
+        QApplication::setQuitOnLastWindowClosed(true);
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(calc->isVisible());
+        uitest::retype(CHILD(QLineEdit, calc, "txtDiameter"), QStringLiteral("50"));
+        uitest::retype(CHILD(QLineEdit, calc, "txtLength"), QStringLiteral("200"));
+        QCOMPARE(CHILD(QLineEdit, calc, "txtWeight")->text(), QStringLiteral("3.08"));
+        QVERIFY(recorder().exits.isEmpty());
+    }
+};
+
+VORVAN_UI_TEST_MAIN(tst_Menu)
+#include "tst_menu.moc"
