@@ -3,6 +3,7 @@
 #include "app/hooks.h"
 #include "app/shell.h"
 #include "ui/formkit.h"
+#include "ui/frmdeflect.h"
 #include "ui/frmlinkweight.h"
 #include "ui/frmpinweight.h"
 
@@ -120,7 +121,7 @@ frmMenu::frmMenu()
     wire(cmdPinWeight, mnuPinWeight, m_pinWeight);
     wire(cmdLinkWeight, mnuLinkWeight, m_linkWeight);
     disable(cmdPin, mnuPinCalc);
-    disable(cmdDeflect, mnuDeflect);
+    wire(cmdDeflect, mnuDeflect, m_deflect);
     disable(cmdSignalLoss, mnuSigLoss);
     disable(cmdXYsim, mnuXYsim);
     disable(nullptr, mnuAbout);

@@ -8,3 +8,4 @@
 
 #include "calc/numbers.h"
 #include "calc/weights.h"
+#include "calc/wrap.h"

@@ -168,6 +168,13 @@ float toSingle(double value)
     return f;
 }
 
+double quotient(double x, double y)
+{
+    if (y == 0.0)
+        throw x == 0.0 ? RuntimeError::overflow() : RuntimeError::divisionByZero();
+    return x / y;
+}
+
 namespace {
 
 // Decimal digits and exponent of the shortest text that reads back as `value`:

@@ -45,6 +45,11 @@ double readLeadingNumber(std::string_view text);
 // an overflow (RuntimeError 6), not infinity.
 float toSingle(double value);
 
+// x / y as the classic runtime divides: a division by zero is RuntimeError 11,
+// except 0 / 0, which that runtime reports as an overflow (6). Callers that hold
+// singles narrow the quotient with toSingle.
+double quotient(double x, double y);
+
 // value with exactly `decimals` decimals, exact halves away from zero, grouped.
 // A value that rounds to zero has no minus sign.
 std::string fixedText(double value, int decimals, const NumberFormat &format = {});

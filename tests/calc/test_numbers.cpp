@@ -183,6 +183,27 @@ TEST(Single, NarrowingBeyondTheRangeIsAnOverflow)
     EXPECT_THROW(toSingle(std::nan("")), RuntimeError);
 }
 
+int errorNumberOf(double x, double y)
+{
+    try {
+        quotient(x, y);
+    } catch (const RuntimeError &e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(Quotient, DivisionByZeroIsError11AndZeroByZeroError6)
+{
+    EXPECT_DOUBLE_EQ(quotient(1, 4), 0.25);
+    EXPECT_DOUBLE_EQ(quotient(0, -3), 0);
+    EXPECT_EQ(errorNumberOf(5, 0), 11);
+    EXPECT_EQ(errorNumberOf(-5, -0.0), 11);
+    EXPECT_EQ(errorNumberOf(0, 0), 6);
+    EXPECT_EQ(errorNumberOf(-0.0, 0), 6);
+    EXPECT_EQ(errorNumberOf(1e-45, 1e-45), 0);
+}
+
 TEST(Centring, HalvesTheSpareRoomInSingles)
 {
     // 1024 x 768 screen is 15360 x 11520 twips; a 7800 x 7200 window:
