@@ -101,6 +101,10 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
     connect(txtWrapMin, &QLineEdit::textChanged, this, &frmDeflect::txtWrapMin_Change);
     connect(cmdCompute, &QPushButton::clicked, this, &frmDeflect::cmdCompute_Click);
 
+    // The entry boxes have no tool tips: screen readers name them after their captions.
+    txtWire->setAccessibleName(QStringLiteral("wire load"));
+    txtWrapMax->setAccessibleName(QStringLiteral("maximum wrap angle"));
+    txtWrapMin->setAccessibleName(QStringLiteral("minimum wrap angle"));
     tabOrder({txtWire, txtWrapMax, txtWrapMin, cmdCompute});
     txtWire->setFocus();
 }
