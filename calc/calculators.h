@@ -8,3 +8,5 @@
 
 #include "calc/numbers.h"
 #include "calc/weights.h"
+#include "calc/sigloss.h"
+#include "calc/xysim.h"
