@@ -5,6 +5,8 @@
 #include "ui/formkit.h"
 #include "ui/frmlinkweight.h"
 #include "ui/frmpinweight.h"
+#include "ui/frmsigloss.h"
+#include "ui/frmxysim.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -121,8 +123,8 @@ frmMenu::frmMenu()
     wire(cmdLinkWeight, mnuLinkWeight, m_linkWeight);
     disable(cmdPin, mnuPinCalc);
     disable(cmdDeflect, mnuDeflect);
-    disable(cmdSignalLoss, mnuSigLoss);
-    disable(cmdXYsim, mnuXYsim);
+    wire(cmdSignalLoss, mnuSigLoss, m_sigLoss);
+    wire(cmdXYsim, mnuXYsim, m_xySim);
     disable(nullptr, mnuAbout);
     disable(nullptr, mnuWeight);
     disable(nullptr, mnuPin);

@@ -12,6 +12,8 @@ namespace vorvan {
 namespace ui {
 class frmPinWeight;
 class frmLinkWeight;
+class frmSigLoss;
+class frmXYsim;
 } // namespace ui
 
 // The maker's contact details shown in the menu window.
@@ -40,6 +42,8 @@ private:
 
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
+    QPointer<ui::frmSigLoss> m_sigLoss;
+    QPointer<ui::frmXYsim> m_xySim;
 };
 
 } // namespace vorvan
