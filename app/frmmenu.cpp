@@ -6,6 +6,8 @@
 #include "ui/frmdeflect.h"
 #include "ui/frmlinkweight.h"
 #include "ui/frmpinweight.h"
+#include "ui/frmsigloss.h"
+#include "ui/frmxysim.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -122,8 +124,8 @@ frmMenu::frmMenu()
     wire(cmdLinkWeight, mnuLinkWeight, m_linkWeight);
     disable(cmdPin, mnuPinCalc);
     wire(cmdDeflect, mnuDeflect, m_deflect);
-    disable(cmdSignalLoss, mnuSigLoss);
-    disable(cmdXYsim, mnuXYsim);
+    wire(cmdSignalLoss, mnuSigLoss, m_sigLoss);
+    wire(cmdXYsim, mnuXYsim, m_xySim);
     disable(nullptr, mnuAbout);
     disable(nullptr, mnuWeight);
     disable(nullptr, mnuPin);

@@ -13,6 +13,8 @@ namespace ui {
 class frmPinWeight;
 class frmLinkWeight;
 class frmDeflect;
+class frmSigLoss;
+class frmXYsim;
 } // namespace ui
 
 // The maker's contact details shown in the menu window.
@@ -42,6 +44,8 @@ private:
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
     QPointer<ui::frmDeflect> m_deflect;
+    QPointer<ui::frmSigLoss> m_sigLoss;
+    QPointer<ui::frmXYsim> m_xySim;
 };
 
 } // namespace vorvan

@@ -9,3 +9,5 @@
 #include "calc/numbers.h"
 #include "calc/weights.h"
 #include "calc/wrap.h"
+#include "calc/sigloss.h"
+#include "calc/xysim.h"

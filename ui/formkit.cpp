@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -172,9 +173,51 @@ QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption,
     return o;
 }
 
+namespace {
+// A horizontal scroll bar whose keys move the thumb the way they point, as a
+// desktop scroll bar does: Qt's own inverts the arrows of a focused horizontal
+// bar (Right lowers the value).
+class HorizontalSlider : public QScrollBar
+{
+public:
+    explicit HorizontalSlider(QWidget *parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            triggerAction(SliderPageStepSub);
+            break;
+        case Qt::Key_PageDown:
+            triggerAction(SliderPageStepAdd);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+    }
+};
+} // namespace
+
 QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimum, int maximum, int value)
 {
-    auto *s = new QScrollBar(Qt::Horizontal, parent);
+    auto *s = new HorizontalSlider(parent);
     place(s, name, r);
     s->setRange(minimum, maximum);
     s->setSingleStep(1);

@@ -1,0 +1,65 @@
+#include "ui/frmsigloss.h"
+
+#include "app/errortraps.h"
+#include "calc/sigloss.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vorvan::ui {
+
+using namespace kit;
+
+frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"), 5180, 5390)
+{
+    setObjectName(QStringLiteral("frmSigLoss"));
+    // The drawing lies beneath the captions, the angle box and the result that stand on it.
+    new Picture(this, "Image1", QStringLiteral(":/pictures/offaxis.svg"), at(600, 375, 2385, 4890));
+
+    const QColor green = rgb(0, 128, 0);
+    label(this, "Label1", QStringLiteral("Normal Load Alignment"), at(1125, 60, 1035, 435),
+          {.bg = colour::white, .align = Qt::AlignHCenter, .border = false, .wrap = true});
+    label(this, "Label2", QStringLiteral("Load Mis-Alignment"), at(2850, 240, 975, 435),
+          {.bg = colour::white, .align = Qt::AlignHCenter, .border = false, .wrap = true});
+    txtLoadAngle = textBox(this, "txtLoadAngle", QString(), at(1950, 690, 615, 345),
+                           {.bg = colour::yellow, .font = sans(8.25, true), .align = Qt::AlignHCenter});
+    txtLoadAngle->setAccessibleName(QStringLiteral("misalignment angle in degrees"));
+    label(this, "Label6", QStringLiteral("o"), at(2550, 630, 255, 195));
+    label(this, "Label3", QStringLiteral("Enter Angle In Degrees"), at(2925, 1425, 1755, 255),
+          {.fg = green, .align = Qt::AlignRight, .border = false});
+    label(this, "Label4", QStringLiteral("(Max 90)"), at(4050, 1725, 675, 255),
+          {.fg = green, .align = Qt::AlignRight, .border = false});
+    lblLoss = label(this, "lblLoss", QString(), at(2100, 4500, 2835, 315),
+                    {.fg = rgb(0, 0, 192),
+                     .bg = colour::white,
+                     .font = sans(8.25, true),
+                     .align = Qt::AlignHCenter,
+                     .border = false});
+
+    // Every change of the text, the program's own rewrite included.
+    connect(txtLoadAngle, &QLineEdit::textChanged, this, [this] { txtLoadAngle_Change(); });
+    txtLoadAngle->setFocus();
+}
+
+void frmSigLoss::Form_Load()
+{
+    setOuterSize(this, 5300, 5800);
+    centreOnScreen(this);
+}
+
+void frmSigLoss::txtLoadAngle_Change()
+{
+    ErrorTraps::trapped([this] {
+        const SignalLoss r = computeSignalLoss(txtLoadAngle->text().toStdString(), numberFormat());
+        if (r.limited) {
+            // The rewrite is an edit of its own: this handler runs again, nested,
+            // for "90" and sets the line; this run then finishes at the limit.
+            txtLoadAngle->setText(QLatin1String(sigloss::limitText));
+        }
+        m_angle = r.angle;
+        m_loss = r.loss;
+        lblLoss->setText(QString::fromStdString(r.caption));
+    });
+}
+
+} // namespace vorvan::ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/formkit.h"
+
+#include <string>
+
+class QLabel;
+class QScrollBar;
+
+namespace vorvan::ui {
+
+// The X and Y bridge outputs of a two-axis pin as the load turns through a full
+// circle, with the load direction drawn beside the pin's cross-section.
+class frmXYsim : public kit::Form
+{
+    Q_OBJECT
+public:
+    frmXYsim();
+    void Form_Load() override;
+    void hsbAngle_Change();
+    void compute();
+    void Loaddir();
+
+    // The window's values, as the last compute left them.
+    float LoadAngle = 0;
+    std::string XSign;
+    std::string YSign;
+    float YOutput = 0;
+    float XOutput = 0;
+
+private:
+    kit::ShapeLayer *shapes;
+    QScrollBar *hsbAngle;
+    QLabel *lblXoutput;
+    QLabel *lblYoutput;
+    QLabel *lblAngle;
+};
+
+} // namespace vorvan::ui
