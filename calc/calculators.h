@@ -7,4 +7,5 @@
 // that the program traps, never further out.
 
 #include "calc/numbers.h"
+#include "calc/pindesign.h"
 #include "calc/weights.h"
