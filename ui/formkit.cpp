@@ -1,7 +1,9 @@
 #include "ui/formkit.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorvan::kit {
@@ -40,6 +43,11 @@ QPoint point(double left, double top)
 QColor rgb(int r, int g, int b)
 {
     return {r, g, b};
+}
+
+QColor colour::buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
 }
 
 static QFont liberationSans(double pixels, bool bold)
@@ -172,6 +180,31 @@ QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption,
     return o;
 }
 
+namespace {
+// Qt's scroll bars invert their controls so that Up steps a vertical bar
+// towards its top; on a horizontal bar that also turns Right into a step
+// down. A horizontal slider steps up with Right, down with Left.
+class HorizontalArrows : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *bar = static_cast<QScrollBar *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier || (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right))
+            return false;
+        const bool up = (key->key() == Qt::Key_Right) != bar->isRightToLeft();
+        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+};
+} // namespace
+
 QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimum, int maximum, int value)
 {
     auto *s = new QScrollBar(Qt::Horizontal, parent);
@@ -182,6 +215,7 @@ QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimu
     s->setValue(value);
     s->setTracking(true); // every step of a drag is a change, as the windows want
     s->setFocusPolicy(Qt::StrongFocus);
+    s->installEventFilter(new HorizontalArrows(s));
     return s;
 }
 
@@ -210,6 +244,48 @@ void Picture::paintEvent(QPaintEvent *)
         m_cache.setDevicePixelRatio(dpr);
     }
     QPainter(this).drawPixmap(0, 0, m_cache);
+}
+
+ProgressBar::ProgressBar(QWidget *parent, const char *name, const QRect &r, Qt::Orientation orientation, int minimum,
+                         int maximum, int value, const QColor &bar, const QString &toolTip)
+    : QProgressBar(parent)
+{
+    place(this, name, r);
+    setOrientation(orientation);
+    setTextVisible(false);
+    setRange(minimum, maximum);
+    setValue(value);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour::buttonFace());
+    p.setColor(QPalette::Highlight, bar);
+    setPalette(p);
+    if (!toolTip.isEmpty()) {
+        setToolTip(toolTip);
+        setAccessibleName(toolTip);
+    }
+}
+
+void ProgressBar::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect all = rect();
+    p.fillRect(all, palette().color(QPalette::Base));
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(all.adjusted(0, 0, -1, -1));
+
+    const QRect inner = all.adjusted(1, 1, -1, -1);
+    const double span = double(maximum()) - minimum();
+    // value() is minimum - 1 after reset(): nothing to fill then.
+    const double share = span > 0 ? std::clamp((double(value()) - minimum()) / span, 0.0, 1.0) : 0.0;
+    QRect filled = inner;
+    if (orientation() == Qt::Vertical) {
+        const int h = static_cast<int>(std::lround(share * inner.height()));
+        filled.setTop(inner.bottom() + 1 - h);
+    } else {
+        filled.setWidth(static_cast<int>(std::lround(share * inner.width())));
+    }
+    if (!filled.isEmpty())
+        p.fillRect(filled, palette().color(QPalette::Highlight));
 }
 
 ShapeLayer::ShapeLayer(QWidget *form) : QWidget(form)
