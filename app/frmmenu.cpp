@@ -4,6 +4,7 @@
 #include "app/shell.h"
 #include "ui/formkit.h"
 #include "ui/frmlinkweight.h"
+#include "ui/frmpincalc.h"
 #include "ui/frmpinweight.h"
 
 #include <QEvent>
@@ -119,7 +120,7 @@ frmMenu::frmMenu()
 
     wire(cmdPinWeight, mnuPinWeight, m_pinWeight);
     wire(cmdLinkWeight, mnuLinkWeight, m_linkWeight);
-    disable(cmdPin, mnuPinCalc);
+    wire(cmdPin, mnuPinCalc, m_pinCalc);
     disable(cmdDeflect, mnuDeflect);
     disable(cmdSignalLoss, mnuSigLoss);
     disable(cmdXYsim, mnuXYsim);

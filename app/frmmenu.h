@@ -12,6 +12,7 @@ namespace vorvan {
 namespace ui {
 class frmPinWeight;
 class frmLinkWeight;
+class frmPinCalc;
 } // namespace ui
 
 // The maker's contact details shown in the menu window.
@@ -40,6 +41,7 @@ private:
 
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
+    QPointer<ui::frmPinCalc> m_pinCalc;
 };
 
 } // namespace vorvan
