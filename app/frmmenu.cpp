@@ -5,6 +5,7 @@
 #include "ui/formkit.h"
 #include "ui/frmdeflect.h"
 #include "ui/frmlinkweight.h"
+#include "ui/frmpincalc.h"
 #include "ui/frmpinweight.h"
 #include "ui/frmsigloss.h"
 #include "ui/frmxysim.h"
@@ -122,10 +123,10 @@ frmMenu::frmMenu()
 
     wire(cmdPinWeight, mnuPinWeight, m_pinWeight);
     wire(cmdLinkWeight, mnuLinkWeight, m_linkWeight);
-    disable(cmdPin, mnuPinCalc);
     wire(cmdDeflect, mnuDeflect, m_deflect);
     wire(cmdSignalLoss, mnuSigLoss, m_sigLoss);
     wire(cmdXYsim, mnuXYsim, m_xySim);
+    wire(cmdPin, mnuPinCalc, m_pinCalc);
     disable(nullptr, mnuAbout);
     disable(nullptr, mnuWeight);
     disable(nullptr, mnuPin);

@@ -15,6 +15,7 @@ class frmLinkWeight;
 class frmDeflect;
 class frmSigLoss;
 class frmXYsim;
+class frmPinCalc;
 } // namespace ui
 
 // The maker's contact details shown in the menu window.
@@ -46,6 +47,7 @@ private:
     QPointer<ui::frmDeflect> m_deflect;
     QPointer<ui::frmSigLoss> m_sigLoss;
     QPointer<ui::frmXYsim> m_xySim;
+    QPointer<ui::frmPinCalc> m_pinCalc;
 };
 
 } // namespace vorvan

@@ -7,6 +7,7 @@
 // that the program traps, never further out.
 
 #include "calc/numbers.h"
+#include "calc/pindesign.h"
 #include "calc/weights.h"
 #include "calc/wrap.h"
 #include "calc/sigloss.h"

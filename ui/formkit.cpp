@@ -1,5 +1,6 @@
 #include "ui/formkit.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorvan::kit {
@@ -41,6 +43,11 @@ QPoint point(double left, double top)
 QColor rgb(int r, int g, int b)
 {
     return {r, g, b};
+}
+
+QColor colour::buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
 }
 
 static QFont liberationSans(double pixels, bool bold)
@@ -253,6 +260,48 @@ void Picture::paintEvent(QPaintEvent *)
         m_cache.setDevicePixelRatio(dpr);
     }
     QPainter(this).drawPixmap(0, 0, m_cache);
+}
+
+ProgressBar::ProgressBar(QWidget *parent, const char *name, const QRect &r, Qt::Orientation orientation, int minimum,
+                         int maximum, int value, const QColor &bar, const QString &toolTip)
+    : QProgressBar(parent)
+{
+    place(this, name, r);
+    setOrientation(orientation);
+    setTextVisible(false);
+    setRange(minimum, maximum);
+    setValue(value);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour::buttonFace());
+    p.setColor(QPalette::Highlight, bar);
+    setPalette(p);
+    if (!toolTip.isEmpty()) {
+        setToolTip(toolTip);
+        setAccessibleName(toolTip);
+    }
+}
+
+void ProgressBar::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect all = rect();
+    p.fillRect(all, palette().color(QPalette::Base));
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(all.adjusted(0, 0, -1, -1));
+
+    const QRect inner = all.adjusted(1, 1, -1, -1);
+    const double span = double(maximum()) - minimum();
+    // value() is minimum - 1 after reset(): nothing to fill then.
+    const double share = span > 0 ? std::clamp((double(value()) - minimum()) / span, 0.0, 1.0) : 0.0;
+    QRect filled = inner;
+    if (orientation() == Qt::Vertical) {
+        const int h = static_cast<int>(std::lround(share * inner.height()));
+        filled.setTop(inner.bottom() + 1 - h);
+    } else {
+        filled.setWidth(static_cast<int>(std::lround(share * inner.width())));
+    }
+    if (!filled.isEmpty())
+        p.fillRect(filled, palette().color(QPalette::Highlight));
 }
 
 ShapeLayer::ShapeLayer(QWidget *form) : QWidget(form)

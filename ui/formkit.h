@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QProgressBar>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -44,6 +45,13 @@ inline const QColor yellow{255, 255, 0};
 inline const QColor red{255, 0, 0};
 inline const QColor navy{0, 0, 128};
 inline const QColor frameCaption{143, 165, 194};
+inline const QColor silver{192, 192, 192};
+inline const QColor magenta{255, 0, 255};
+inline const QColor blue{0, 0, 255};
+inline const QColor lightCyan{192, 255, 255};
+inline const QColor lightYellow{255, 255, 128};
+// The desktop's colour for button faces, read when it is used.
+QColor buttonFace();
 } // namespace colour
 
 // The design's fonts in metric-close free faces. Sizes are set in pixels
@@ -98,6 +106,20 @@ private:
     QString m_resource;
     QSvgRenderer *m_renderer;
     QPixmap m_cache;
+};
+
+// A progress bar drawn flat: the Base colour, then a solid bar of the Highlight
+// colour growing from the bottom (vertical) or the left, in proportion to
+// (value - minimum) / (maximum - minimum). No text, no gradient, no rounding.
+class ProgressBar : public QProgressBar
+{
+    Q_OBJECT
+public:
+    ProgressBar(QWidget *parent, const char *name, const QRect &r, Qt::Orientation orientation, int minimum,
+                int maximum, int value, const QColor &bar, const QString &toolTip = QString());
+
+protected:
+    void paintEvent(QPaintEvent *) override;
 };
 
 // Lines, rectangles and circles drawn on the form itself, beneath its controls.

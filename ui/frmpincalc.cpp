@@ -1,0 +1,257 @@
+#include "ui/frmpincalc.h"
+
+#include "calc/pindesign.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace vorvan::ui {
+
+using namespace kit;
+
+namespace {
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+void setBackground(QWidget *w, const QColor &c)
+{
+    setColours(w, std::nullopt, c);
+}
+
+void setForeground(QWidget *w, const QColor &c)
+{
+    setColours(w, c, std::nullopt);
+}
+} // namespace
+
+frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8500, 8000)
+{
+    setObjectName(QStringLiteral("frmPinCalc"));
+
+    // The thermometer is painted on the form, beneath the gauge bar that fills its tube.
+    shapes = new ShapeLayer(this);
+    shapes->add({.kind = Shape::Kind::Line,
+                 .name = QStringLiteral("Line1"),
+                 .a = {480, 5520},
+                 .b = {480, 120},
+                 .colour = colour::black,
+                 .width = 8});
+    shapes->add({.kind = Shape::Kind::Line,
+                 .name = QStringLiteral("Line2"),
+                 .a = {480, 120},
+                 .b = {960, 120},
+                 .colour = colour::black,
+                 .width = 8});
+    shapes->add({.kind = Shape::Kind::Line,
+                 .name = QStringLiteral("Line3"),
+                 .a = {960, 120},
+                 .b = {960, 5520},
+                 .colour = colour::black,
+                 .width = 8});
+    shapes->add({.kind = Shape::Kind::Rectangle,
+                 .name = QStringLiteral("Shape2"),
+                 .a = {480, 120},
+                 .b = {495, 375},
+                 .colour = colour::black,
+                 .fill = colour::silver});
+    shapes->add({.kind = Shape::Kind::Circle,
+                 .name = QStringLiteral("Shape1"),
+                 .a = {120, 5520},
+                 .b = {1215, 1215},
+                 .colour = colour::black,
+                 .fill = colour::navy,
+                 .width = 5});
+
+    const Look caption{.bg = colour::white, .border = false};
+    const Look centred{.bg = colour::white, .align = Qt::AlignHCenter, .border = false};
+    const Look display{.bg = colour::yellow, .font = sans(9.75, true), .align = Qt::AlignHCenter};
+
+    hsbLoad = slider(this, "hsbLoad", at(2100, 60, 5415, 195), pinLoadMin, pinLoadMax, 160);
+    label(this, "Label10", QStringLiteral("load"), at(3660, 360, 375, 195), caption);
+    txtLoad = textBox(this, "txtLoad", QStringLiteral("160"), at(4140, 300, 975, 315), display);
+    label(this, "Label1", QStringLiteral("tonnes"), at(5220, 360, 1095, 255), caption);
+    hsbDiameter = slider(this, "hsbDiameter", at(2100, 840, 5415, 195), pinDiameterMin, pinDiameterMax, 120);
+    label(this, "Label12", QStringLiteral("diameter"), at(3420, 1140, 735, 255), caption);
+    txtDiameter = textBox(this, "txtDiameter", QStringLiteral("120"), at(4140, 1080, 975, 315), display);
+    label(this, "Label2", QStringLiteral(" mm"), at(5220, 1140, 975, 255), caption);
+    label(this, "Label14", QStringLiteral("output "), at(4320, 1740, 735, 255), caption);
+    label(this, "Label8", QStringLiteral("min."), at(1860, 1620, 495, 255), caption);
+    label(this, "Label5", QStringLiteral("max."), at(7380, 1620, 495, 255), caption);
+    txtOPMin = textBox(this, "txtOPMin", QString(), at(1620, 1920, 735, 345), display);
+    hsbOutput = slider(this, "hsbOutput", at(2460, 1980, 4575, 255), 0, 32767, 0);
+    txtOPMax = textBox(this, "txtOPMax", QString(), at(7140, 1920, 735, 360), display);
+    label(this, "Label6", QStringLiteral("mV/V"), at(1740, 2340, 495, 255), caption);
+    label(this, "Label7", QStringLiteral("mV/V"), at(7260, 2340, 555, 315), caption);
+    label(this, "Label3", QStringLiteral("Proposed output"), at(1260, 2880, 1275, 255), centred);
+    txtOP = textBox(this, "txtOP", QString(), at(2640, 2880, 975, 315), display);
+    label(this, "Label9", QStringLiteral(" mV/V"), at(3720, 2940, 735, 255), caption);
+    label(this, "Label13", QStringLiteral("Ultimate Load"), at(1560, 3420, 975, 255), caption);
+    txtLoadMax = textBox(this, "txtLoadMax", QString(), at(2640, 3360, 975, 315), display);
+    label(this, "Label4", QStringLiteral("tonnes"), at(3660, 3420, 975, 315), caption);
+    label(this, "Label11", QStringLiteral("safety factor"), at(5040, 3420, 975, 255), caption);
+    txtSFlevel = textBox(this, "txtSFlevel", QString(), at(6000, 3360, 975, 315), display);
+    lblInfo = label(this, "lblInfo", QString(), at(5340, 3900, 2655, 1335),
+                    {.bg = colour::lightYellow, .font = sans(9.75), .align = Qt::AlignHCenter, .wrap = true});
+    imgPinBk = new Picture(this, "imgPinBk", QStringLiteral(":/pictures/pin_broken.svg"), at(1500, 3900, 3735, 2535),
+                           QStringLiteral("safety factor <1, pin will break"));
+    imgPinBk->setVisible(false);
+    imgPin = new Picture(this, "imgPin", QStringLiteral(":/pictures/pin_intact.svg"), at(1500, 4140, 3735, 2175),
+                         QStringLiteral("load pin in double shear"));
+    lblAlarm = label(this, "lblAlarm", QString(), at(5340, 5460, 2655, 735),
+                     {.bg = colour::silver, .font = sans(12, true), .align = Qt::AlignHCenter, .wrap = true});
+    lblBreak = label(this, "lblBreak", QString(), at(1560, 6540, 3615, 495),
+                     {.bg = colour::white, .font = sans(9.75, true), .align = Qt::AlignHCenter, .border = false});
+
+    pgBar = new ProgressBar(this, "pgBar", at(480, 360, 495, 5175), Qt::Vertical, int(gaugeLowerLimit),
+                            int(gaugeUpperLimit), 1111, colour::navy, QStringLiteral("load pin strength gauge"));
+
+    // Screen readers name the sliders and display fields after the captions beside them.
+    const std::pair<QWidget *, const char *> names[] = {{hsbLoad, "load"},
+                                                        {txtLoad, "load in tonnes"},
+                                                        {hsbDiameter, "diameter"},
+                                                        {txtDiameter, "diameter in mm"},
+                                                        {hsbOutput, "output"},
+                                                        {txtOPMin, "lowest output in mV/V"},
+                                                        {txtOPMax, "highest output in mV/V"},
+                                                        {txtOP, "proposed output in mV/V"},
+                                                        {txtLoadMax, "ultimate load in tonnes"},
+                                                        {txtSFlevel, "safety factor"}};
+    for (const auto &[widget, name] : names)
+        widget->setAccessibleName(QLatin1String(name));
+
+    // With tracking on, valueChanged fires once for each committed change and
+    // once for each step of a drag: the change and scroll events together.
+    connect(hsbLoad, &QScrollBar::valueChanged, this, &frmPinCalc::hsbLoad_Change);
+    connect(hsbDiameter, &QScrollBar::valueChanged, this, &frmPinCalc::hsbDiameter_Change);
+    connect(hsbOutput, &QScrollBar::valueChanged, this, &frmPinCalc::hsbOutput_Change);
+}
+
+void frmPinCalc::Form_Load()
+{
+    setOuterSize(this, 8500, 8000);
+    centreOnScreen(this);
+    pgBar->setValue(1111);
+    setShapeFill(QStringLiteral("Shape1"), colour::navy);
+    lblInfo->setText(QStringLiteral("Adjust Load and Diameter sliders to match parameters - then adjust output slider "
+                                    "to optimize mV/V output and safety factor"));
+}
+
+void frmPinCalc::hsbLoad_Change()
+{
+    compute();
+    recentreOutput();
+}
+
+void frmPinCalc::hsbDiameter_Change()
+{
+    compute();
+    recentreOutput();
+}
+
+void frmPinCalc::hsbOutput_Change()
+{
+    compute();
+}
+
+// A new load or diameter puts the output at the middle of its new range; the
+// move runs the output slider's handler at once, nested.
+void frmPinCalc::recentreOutput()
+{
+    hsbOutput->setValue(roundToSliderPosition(outputMid));
+}
+
+void frmPinCalc::setShapeFill(const QString &name, const QColor &fill)
+{
+    shapes->shape(name)->fill = fill;
+    shapes->update();
+}
+
+void frmPinCalc::compute()
+{
+    ++computeRuns;
+    const auto d = static_cast<std::int16_t>(hsbDiameter->value());
+    const auto L = static_cast<std::int16_t>(hsbLoad->value());
+    const auto o = static_cast<std::int16_t>(hsbOutput->value());
+    const PinDesignResult r = computePinDesign(d, L, o);
+    outputMid = r.outputMid;
+    const PinDesignTexts t = pinDesignTexts(r, d, L, o, numberFormat());
+
+    txtOPMin->setText(qs(t.outputLow));
+    txtOPMax->setText(qs(t.outputHigh));
+    txtOP->setText(qs(t.output));
+
+    // The new range may move the output into it. Its change signal would
+    // evaluate the moved value nested and this run would then finish with
+    // the old one; keep it quiet and evaluate the moved value instead.
+    {
+        const QSignalBlocker quiet(hsbOutput);
+        hsbOutput->setRange(r.outputMinPos, r.outputMaxPos);
+    }
+    if (hsbOutput->value() != o) {
+        compute();
+        return;
+    }
+
+    txtSFlevel->setText(qs(t.safetyFactor));
+    txtLoadMax->setText(qs(t.ultimateLoad));
+
+    if (r.pinBreaks) {
+        setBackground(txtSFlevel, colour::red);
+        imgPin->setVisible(false);
+        imgPinBk->setVisible(true);
+        setBackground(lblBreak, colour::red);
+        lblBreak->setText(QStringLiteral("   Safety Factor < 1   pin would break!"));
+    } else {
+        setBackground(txtSFlevel, colour::yellow);
+        imgPin->setVisible(true);
+        imgPinBk->setVisible(false);
+        lblBreak->setText(QString());
+        setBackground(lblBreak, colour::white);
+    }
+
+    if (r.proofCompromised) {
+        setForeground(lblAlarm, colour::magenta);
+        setForeground(txtOP, colour::red);
+        lblAlarm->setText(QStringLiteral("Proof Load compromised"));
+    } else {
+        setForeground(txtOP, colour::navy);
+    }
+
+    if (r.loadTooHigh) {
+        lblAlarm->setText(QStringLiteral("Load too High or diameter too Small"));
+        setForeground(lblAlarm, colour::red);
+        setShapeFill(QStringLiteral("Shape2"), colour::red);
+        setBackground(txtLoad, colour::red);
+        setBackground(txtDiameter, colour::red);
+    } else {
+        setBackground(lblAlarm, colour::buttonFace());
+        setShapeFill(QStringLiteral("Shape2"), colour::silver);
+        setBackground(txtLoad, colour::yellow);
+        setBackground(txtDiameter, colour::yellow);
+    }
+
+    if (r.loadTooLow) {
+        setForeground(lblAlarm, colour::blue);
+        lblAlarm->setText(QStringLiteral("Load too Low or diameter too Large"));
+        setShapeFill(QStringLiteral("Shape1"), colour::lightCyan);
+        setBackground(txtLoad, colour::lightCyan);
+        setBackground(txtDiameter, colour::lightCyan);
+    }
+
+    if (r.acceptable) {
+        lblAlarm->setText(QStringLiteral("Acceptable Output range"));
+        setForeground(lblAlarm, colour::black);
+        setShapeFill(QStringLiteral("Shape1"), colour::navy);
+    }
+
+    txtLoad->setText(qs(t.load));
+    txtDiameter->setText(qs(t.diameter));
+    pgBar->setValue(static_cast<int>(std::lround(r.gaugeShown)));
+}
+
+} // namespace vorvan::ui

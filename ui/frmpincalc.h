@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/formkit.h"
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace vorvan::ui {
+
+// Load pin design: a rated load and a pin diameter give the range of outputs
+// such a pin can be designed for; the output slider trades output against
+// safety factor. Every change and every drag step of a slider re-evaluates.
+class frmPinCalc : public kit::Form
+{
+    Q_OBJECT
+public:
+    frmPinCalc();
+    void Form_Load() override;
+
+    void hsbLoad_Change();
+    void hsbDiameter_Change();
+    void hsbOutput_Change();
+    void compute();
+
+    // How many times compute has run, restarts included; the tests count
+    // the evaluations that one slider step causes.
+    int computeRuns = 0;
+
+private:
+    void recentreOutput();
+    void setShapeFill(const QString &name, const QColor &fill);
+
+    // Centre of the output range of the last evaluation, in tenths of a mV/V.
+    float outputMid = 0;
+
+    QScrollBar *hsbLoad;
+    QScrollBar *hsbDiameter;
+    QScrollBar *hsbOutput;
+    QLineEdit *txtLoad;
+    QLineEdit *txtDiameter;
+    QLineEdit *txtOPMin;
+    QLineEdit *txtOPMax;
+    QLineEdit *txtOP;
+    QLineEdit *txtLoadMax;
+    QLineEdit *txtSFlevel;
+    QLabel *lblInfo;
+    QLabel *lblAlarm;
+    QLabel *lblBreak;
+    kit::Picture *imgPinBk;
+    kit::Picture *imgPin;
+    kit::ProgressBar *pgBar;
+    kit::ShapeLayer *shapes;
+};
+
+} // namespace vorvan::ui
