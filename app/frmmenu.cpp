@@ -3,6 +3,7 @@
 #include "app/hooks.h"
 #include "app/shell.h"
 #include "ui/formkit.h"
+#include "ui/frminfo.h"
 #include "ui/frmlinkweight.h"
 #include "ui/frmpinweight.h"
 
@@ -124,11 +125,11 @@ frmMenu::frmMenu()
     disable(cmdSignalLoss, mnuSigLoss);
     disable(cmdXYsim, mnuXYsim);
     disable(nullptr, mnuAbout);
-    disable(nullptr, mnuWeight);
-    disable(nullptr, mnuPin);
-    disable(nullptr, mnuWrap);
-    disable(nullptr, mnuOffAx);
-    disable(nullptr, mnuXYsim2);
+    wire(nullptr, mnuWeight, m_infoWeight);
+    wire(nullptr, mnuPin, m_infoPin);
+    wire(nullptr, mnuWrap, m_infoWrap);
+    wire(nullptr, mnuOffAx, m_infoOffax);
+    wire(nullptr, mnuXYsim2, m_infoXYsim);
 
     connect(cmdClose, &QPushButton::clicked, this, &frmMenu::endProgram);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::endProgram);

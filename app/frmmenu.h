@@ -12,6 +12,11 @@ namespace vorvan {
 namespace ui {
 class frmPinWeight;
 class frmLinkWeight;
+class frmInfoWeight;
+class frmInfoPin;
+class frmInfoWrap;
+class frmInfoOffax;
+class frmInfoXYsim;
 } // namespace ui
 
 // The maker's contact details shown in the menu window.
@@ -40,6 +45,11 @@ private:
 
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
+    QPointer<ui::frmInfoWeight> m_infoWeight;
+    QPointer<ui::frmInfoPin> m_infoPin;
+    QPointer<ui::frmInfoWrap> m_infoWrap;
+    QPointer<ui::frmInfoOffax> m_infoOffax;
+    QPointer<ui::frmInfoXYsim> m_infoXYsim;
 };
 
 } // namespace vorvan
