@@ -1,5 +1,6 @@
 #include "app/frmmenu.h"
 
+#include "app/frmabout.h"
 #include "app/hooks.h"
 #include "app/shell.h"
 #include "ui/formkit.h"
@@ -124,7 +125,7 @@ frmMenu::frmMenu()
     disable(cmdDeflect, mnuDeflect);
     disable(cmdSignalLoss, mnuSigLoss);
     disable(cmdXYsim, mnuXYsim);
-    disable(nullptr, mnuAbout);
+    wire(nullptr, mnuAbout, m_about);
     wire(nullptr, mnuWeight, m_infoWeight);
     wire(nullptr, mnuPin, m_infoPin);
     wire(nullptr, mnuWrap, m_infoWrap);

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace vorvan {
 
+class frmAbout;
 namespace ui {
 class frmPinWeight;
 class frmLinkWeight;
@@ -19,8 +20,10 @@ class frmInfoOffax;
 class frmInfoXYsim;
 } // namespace ui
 
-// The maker's contact details shown in the menu window.
+// The maker's name and contact details shown in the menu and About windows.
 namespace maker {
+inline constexpr const char *company = "Vorvan Systems Ltd";
+inline constexpr const char *noticeYear = "2026";
 inline constexpr const char *webAddress = "www.vorvan.example";
 inline constexpr const char *webUrl = "https://www.vorvan.example";
 inline constexpr const char *secondAddress = "www.vorvansystems.example";
@@ -45,6 +48,7 @@ private:
 
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
+    QPointer<frmAbout> m_about;
     QPointer<ui::frmInfoWeight> m_infoWeight;
     QPointer<ui::frmInfoPin> m_infoPin;
     QPointer<ui::frmInfoWrap> m_infoWrap;
