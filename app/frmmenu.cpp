@@ -1,9 +1,11 @@
 #include "app/frmmenu.h"
 
+#include "app/frmabout.h"
 #include "app/hooks.h"
 #include "app/shell.h"
 #include "ui/formkit.h"
 #include "ui/frmdeflect.h"
+#include "ui/frminfo.h"
 #include "ui/frmlinkweight.h"
 #include "ui/frmpincalc.h"
 #include "ui/frmpinweight.h"
@@ -127,12 +129,12 @@ frmMenu::frmMenu()
     wire(cmdSignalLoss, mnuSigLoss, m_sigLoss);
     wire(cmdXYsim, mnuXYsim, m_xySim);
     wire(cmdPin, mnuPinCalc, m_pinCalc);
-    disable(nullptr, mnuAbout);
-    disable(nullptr, mnuWeight);
-    disable(nullptr, mnuPin);
-    disable(nullptr, mnuWrap);
-    disable(nullptr, mnuOffAx);
-    disable(nullptr, mnuXYsim2);
+    wire(nullptr, mnuAbout, m_about);
+    wire(nullptr, mnuWeight, m_infoWeight);
+    wire(nullptr, mnuPin, m_infoPin);
+    wire(nullptr, mnuWrap, m_infoWrap);
+    wire(nullptr, mnuOffAx, m_infoOffax);
+    wire(nullptr, mnuXYsim2, m_infoXYsim);
 
     connect(cmdClose, &QPushButton::clicked, this, &frmMenu::endProgram);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::endProgram);
@@ -153,12 +155,6 @@ template <class W> void frmMenu::wire(QPushButton *button, QAction *action, QPoi
     connect(action, &QAction::triggered, this, open);
 }
 
-void frmMenu::disable(QPushButton *button, QAction *action)
-{
-    if (button)
-        button->setEnabled(false);
-    action->setEnabled(false);
-}
 
 void frmMenu::Form_Load()
 {

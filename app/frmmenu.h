@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace vorvan {
 
+class frmAbout;
 namespace ui {
 class frmPinWeight;
 class frmLinkWeight;
@@ -16,10 +17,17 @@ class frmDeflect;
 class frmSigLoss;
 class frmXYsim;
 class frmPinCalc;
+class frmInfoWeight;
+class frmInfoPin;
+class frmInfoWrap;
+class frmInfoOffax;
+class frmInfoXYsim;
 } // namespace ui
 
-// The maker's contact details shown in the menu window.
+// The maker's name and contact details shown in the menu and About windows.
 namespace maker {
+inline constexpr const char *company = "Vorvan Systems Ltd";
+inline constexpr const char *noticeYear = "2026";
 inline constexpr const char *webAddress = "www.vorvan.example";
 inline constexpr const char *webUrl = "https://www.vorvan.example";
 inline constexpr const char *secondAddress = "www.vorvansystems.example";
@@ -40,7 +48,6 @@ public:
 private:
     QAction *addEntry(QMenu *menu, const char *name, const QString &caption);
     template <class W> void wire(QPushButton *button, QAction *action, QPointer<W> &ref);
-    void disable(QPushButton *button, QAction *action);
 
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
@@ -48,6 +55,12 @@ private:
     QPointer<ui::frmSigLoss> m_sigLoss;
     QPointer<ui::frmXYsim> m_xySim;
     QPointer<ui::frmPinCalc> m_pinCalc;
+    QPointer<frmAbout> m_about;
+    QPointer<ui::frmInfoWeight> m_infoWeight;
+    QPointer<ui::frmInfoPin> m_infoPin;
+    QPointer<ui::frmInfoWrap> m_infoWrap;
+    QPointer<ui::frmInfoOffax> m_infoOffax;
+    QPointer<ui::frmInfoXYsim> m_infoXYsim;
 };
 
 } // namespace vorvan

@@ -29,7 +29,8 @@ Y_TOP = 38.0   # y of +100 %
 Y_BOT = 190.0  # y of -100 %
 Y_ZERO = (Y_TOP + Y_BOT) / 2.0
 
-FONT = "Liberation Sans, Arial, sans-serif"
+# One family name: Qt's SVG renderer reads a comma list as a single name.
+FONT = "Liberation Sans"
 TEXT_COLOUR = "#202020"
 GRID_COLOUR = "#c8c8c8"
 AXIS_COLOUR = "#404040"

@@ -21,6 +21,16 @@ class tst_Layout : public QObject
     Q_OBJECT
 
 private:
+    // Where a window's design places a control partly past its client area, and
+    // by how much (pixels): the off-axis help view reaches 15 twips past the
+    // right edge and is clipped there.
+    static QMargins designedOverhang(const QWidget *window, const QWidget *w)
+    {
+        if (window->objectName() == QLatin1String("frmInfoOffax") && w->objectName() == QLatin1String("OLE1"))
+            return {0, 0, 1, 0};
+        return {};
+    }
+
     static QString problemsOf(QWidget *window)
     {
         QStringList problems;
@@ -33,7 +43,8 @@ private:
                 w->objectName().startsWith(QLatin1String("qt_")))
                 continue;
             const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
-            fits(w, window->rect().contains(inWindow), QStringLiteral("outside the window"));
+            fits(w, window->rect().marginsAdded(designedOverhang(window, w)).contains(inWindow),
+                 QStringLiteral("outside the window"));
             const QFontMetrics fm(w->font());
             if (auto *l = qobject_cast<QLabel *>(w)) {
                 if (l->text().isEmpty() || !l->pixmap().isNull())

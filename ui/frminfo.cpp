@@ -1,0 +1,108 @@
+#include "ui/frminfo.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextBlock>
+
+#include <cmath>
+
+namespace vorvan::ui {
+
+using namespace kit;
+
+StoredDocument::StoredDocument(const QString &resource, int pageWidth, QObject *parent) : QTextDocument(parent)
+{
+    // The documents were written for this font, margin and page width; their
+    // line breaks, and so what the views show, depend on all three.
+    setDefaultFont(arial(9));
+    setDocumentMargin(12);
+    setTextWidth(pageWidth);
+    setUndoRedoEnabled(false);
+    QFile file(resource);
+    if (file.open(QIODevice::ReadOnly))
+        setHtml(QString::fromUtf8(file.readAll()));
+}
+
+QVariant StoredDocument::loadResource(int type, const QUrl &name)
+{
+    const QString path = name.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + name.path() : name.toString();
+    if (type != QTextDocument::ImageResource || !path.endsWith(QLatin1String(".svg")))
+        return QTextDocument::loadResource(type, name);
+    QSvgRenderer svg(path);
+    if (!svg.isValid())
+        return {};
+    const qreal scale = std::ceil(qApp->devicePixelRatio());
+    QImage image(svg.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter);
+    painter.end();
+    image.setDevicePixelRatio(scale);
+    addResource(type, name, image);
+    return image;
+}
+
+DocumentView::DocumentView(QWidget *parent, const char *name, const QRect &r, QTextDocument *document,
+                           const QSize &page)
+    : QFrame(parent), m_document(document), m_page(page)
+{
+    setObjectName(QLatin1String(name));
+    setGeometry(r);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(document->firstBlock().text());
+    setAccessibleDescription(document->toPlainText());
+}
+
+QRect DocumentView::shownPage() const
+{
+    return QRect(contentsRect().topLeft(), m_page).intersected(contentsRect());
+}
+
+void DocumentView::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    p.fillRect(contentsRect(), Qt::white);
+    const QRect shown = shownPage();
+    p.setClipRect(shown);
+    p.translate(shown.topLeft());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(QPointF(0, 0), shown.size());
+    context.palette.setColor(QPalette::Text, Qt::black);
+    m_document->documentLayout()->draw(&p, context);
+}
+
+const InfoDesign &InfoForm::design(Topic topic)
+{
+    static const InfoDesign designs[] = {
+        {"frmInfoWeight", "Help - weights", 8895, 4830, 120, 120, 8655, 4575, 8941, 5169, ":/help/weights.html"},
+        {"frmInfoPin", "Help - pin", 8880, 3870, 120, 120, 8655, 3615, 8640, 4232, ":/help/pin.html"},
+        {"frmInfoWrap", "Help - wrap", 9015, 4125, 120, 0, 8775, 3975, 8640, 4186, ":/help/wrap.html"},
+        // This view reaches one pixel past the client area's right edge and is clipped there.
+        {"frmInfoOffax", "Help - off axis loading", 9000, 2805, 120, 0, 8895, 2775, 8640, 3955, ":/help/offaxis.html"},
+        {"frmInfoXYsim", "Help - XY simulator", 8970, 8490, 0, 0, 8895, 8415, 8640, 8083, ":/help/xysim.html"},
+    };
+    return designs[static_cast<int>(topic)];
+}
+
+InfoForm::InfoForm(Topic topic)
+    : Form(QLatin1String(design(topic).caption), design(topic).clientWidth, design(topic).clientHeight,
+           QApplication::palette().color(QPalette::Button))
+{
+    const InfoDesign &d = design(topic);
+    setObjectName(QLatin1String(d.name));
+    // Built afresh with each window, so every opening shows the document as stored.
+    auto *document = new StoredDocument(QLatin1String(d.document), px(d.pageWidth), this);
+    new DocumentView(this, "OLE1", at(d.viewLeft, d.viewTop, d.viewWidth, d.viewHeight), document,
+                     QSize(px(d.pageWidth), px(d.pageHeight)));
+}
+
+} // namespace vorvan::ui
