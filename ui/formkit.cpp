@@ -363,17 +363,63 @@ void ShapeLayer::paintEvent(QPaintEvent *)
     }
 }
 
-static QSize frameExtra(QWidget *window)
+static QSize frameExtra(const QWidget *window)
 {
     window->winId(); // the frame margins are known only for a created window
     const QMargins m = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
     return {m.left() + m.right(), m.top() + m.bottom()};
 }
 
+namespace {
+// On a desktop whose window manager draws the frame, the frame's size is known
+// only once the window is mapped. Until the window is first exposed this keeps
+// the outer size, and a centred window's centring, true to the real frame.
+class OuterSizeKeeper : public QObject
+{
+public:
+    OuterSizeKeeper(QWidget *window, QSize outer)
+        : QObject(window), m_window(window), m_outer(outer), m_extra(frameExtra(window))
+    {
+        setObjectName(name());
+    }
+    static QString name() { return QStringLiteral("outerSizeKeeper"); }
+    static OuterSizeKeeper *of(QWidget *window)
+    {
+        return static_cast<OuterSizeKeeper *>(window->findChild<QObject *>(name(), Qt::FindDirectChildrenOnly));
+    }
+    bool centred = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose || event->type() == QEvent::Move || event->type() == QEvent::Show) {
+            // Once per frame size seen: the adjustment itself moves the window.
+            const QSize extra = frameExtra(m_window);
+            if (extra != m_extra) {
+                m_extra = extra;
+                m_window->resize(m_outer - extra);
+                if (centred)
+                    centreOnScreen(m_window);
+            }
+            if (event->type() == QEvent::Expose)
+                deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QSize m_outer;
+    QSize m_extra;
+};
+} // namespace
+
 void setOuterSize(QWidget *window, int widthTwips, int heightTwips)
 {
-    const QSize extra = frameExtra(window);
-    window->resize(px(widthTwips) - extra.width(), px(heightTwips) - extra.height());
+    const QSize outer(px(widthTwips), px(heightTwips));
+    window->resize(outer - frameExtra(window));
+    delete OuterSizeKeeper::of(window);
+    window->windowHandle()->installEventFilter(new OuterSizeKeeper(window, outer));
 }
 
 void moveTo(QWidget *window, double leftTwips, double topTwips)
@@ -390,6 +436,8 @@ void centreOnScreen(QWidget *window)
         centredPosition(static_cast<float>(twips(s.width())), static_cast<float>(twips(s.height())),
                         static_cast<float>(twips(outer.width())), static_cast<float>(twips(outer.height())));
     moveTo(window, s.x() * twipsPerPixel + pos.left, s.y() * twipsPerPixel + pos.top);
+    if (auto *keeper = OuterSizeKeeper::of(window))
+        keeper->centred = true;
 }
 
 NumberFormat numberFormat()
