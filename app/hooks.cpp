@@ -7,14 +7,20 @@
 
 namespace vorvan {
 
+QMessageBox *makeMessageBox(const MessageRequest &request)
+{
+    auto *box = new QMessageBox(request.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, request.title,
+                                request.text, QMessageBox::Ok);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
 namespace {
 void presentMessageBox(const MessageRequest &request)
 {
-    QMessageBox box(request.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, request.title, request.text,
-                    QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    makeMessageBox(request)->exec();
 }
 } // namespace
 

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QMessageBox;
+
 namespace vorvan {
 
 // A message box as the program asks for one: text, title, one OK button.
@@ -25,6 +27,9 @@ struct AppHooks
 };
 
 AppHooks &hooks();
+
+// The box as the program shows it: application-modal, one OK button, deleted when closed.
+QMessageBox *makeMessageBox(const MessageRequest &request);
 
 // Application-modal box with one OK button; returns when it is dismissed.
 void showMessageBox(const MessageRequest &request);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 
 class tst_Accessibility : public QObject
 {
@@ -66,6 +67,22 @@ private Q_SLOTS:
         }
         QVERIFY(windows >= 3);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void messageBoxesAreAnnounced()
+    {
+        // Screen readers announce a shown window whose role is an alert, reading its title and text.
+        QPointer<QMessageBox> box = vorvan::makeMessageBox({QStringLiteral("Overflow"), QStringLiteral("Error 6")});
+        box->show();
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::AlertMessage);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Error 6"));
+        QVERIFY(iface->text(QAccessible::Description).contains(QStringLiteral("Overflow")) ||
+                iface->text(QAccessible::Value).contains(QStringLiteral("Overflow")));
+        QCOMPARE(box->buttons().size(), 1);
+        QVERIFY(box->isModal());
+        box->close();
     }
 
     void menuEntriesHaveAccessKeys()
