@@ -153,8 +153,8 @@ template <class W> void frmMenu::wire(QPushButton *button, QAction *action, QPoi
     if (button)
         connect(button, &QPushButton::clicked, this, open);
     connect(action, &QAction::triggered, this, open);
+    m_windowEntries.append(action);
 }
-
 
 void frmMenu::Form_Load()
 {

@@ -45,10 +45,15 @@ public:
     void lblWebSite_Click();
     void endProgram();
 
+    // The menu entries that open a window, in menu order (for the tests and tools
+    // that open every window).
+    const QList<QAction *> &windowEntries() const { return m_windowEntries; }
+
 private:
     QAction *addEntry(QMenu *menu, const char *name, const QString &caption);
     template <class W> void wire(QPushButton *button, QAction *action, QPointer<W> &ref);
 
+    QList<QAction *> m_windowEntries;
     QPointer<ui::frmPinWeight> m_pinWeight;
     QPointer<ui::frmLinkWeight> m_linkWeight;
     QPointer<ui::frmDeflect> m_deflect;

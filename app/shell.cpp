@@ -3,6 +3,7 @@
 #include "app/frmmenu.h"
 #include "ui/formkit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
@@ -24,6 +25,14 @@ QWidget *startProgram()
     menu->Form_Load();
     menu->show();
     return menu;
+}
+
+int openEveryWindow(QWidget *menu)
+{
+    const auto &entries = static_cast<frmMenu *>(menu)->windowEntries();
+    for (QAction *entry : entries)
+        entry->trigger();
+    return int(entries.size());
 }
 
 } // namespace vorvan

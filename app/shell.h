@@ -22,6 +22,9 @@ void installLook(QApplication &app);
 // Builds and shows the menu window; the caller runs the event loop.
 QWidget *startProgram();
 
+// Opens every window the menu can open, as its entries do; returns how many.
+int openEveryWindow(QWidget *menu);
+
 // Opening a window from the menu: create it on first use (its load step runs
 // then), otherwise bring the open one to the front unchanged.
 template <class W> W *openWindow(QPointer<W> &ref)

@@ -52,10 +52,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(dir);
 
     auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
-    for (QAction *a : menu->menuBar()->findChildren<QAction *>())
-        if (a->objectName().startsWith(QLatin1String("mnu")) && a->objectName() != QLatin1String("mnuExit") &&
-            a->isEnabled() && !a->isSeparator() && !a->menu())
-            a->trigger();
+    vorvan::openEveryWindow(menu);
     QTextStream out(stdout);
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w->objectName().isEmpty())

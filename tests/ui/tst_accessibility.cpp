@@ -47,10 +47,7 @@ private Q_SLOTS:
     void everyReachableControlIsNamed()
     {
         auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
-        for (QAction *a : menu->menuBar()->findChildren<QAction *>())
-            if (a->objectName().startsWith(QLatin1String("mnu")) && a->objectName() != QLatin1String("mnuExit") &&
-                a->isEnabled() && !a->isSeparator() && !a->menu())
-                a->trigger();
+        vorvan::openEveryWindow(menu);
         QStringList problems;
         int windows = 0;
         for (QWidget *w : QApplication::topLevelWidgets()) {

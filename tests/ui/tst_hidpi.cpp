@@ -18,10 +18,7 @@ namespace {
 int dumpGeometry()
 {
     auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
-    for (QAction *a : menu->menuBar()->findChildren<QAction *>())
-        if (a->objectName().startsWith(QLatin1String("mnu")) && a->objectName() != QLatin1String("mnuExit") &&
-            a->isEnabled() && !a->isSeparator() && !a->menu())
-            a->trigger();
+    vorvan::openEveryWindow(menu);
     QTextStream out(stdout);
     QStringList lines;
     for (QWidget *w : QApplication::topLevelWidgets()) {
