@@ -236,30 +236,53 @@ QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimu
 }
 
 Picture::Picture(QWidget *parent, const char *name, const QString &resource, const QRect &r, const QString &toolTip)
-    : QWidget(parent), m_resource(resource), m_renderer(new QSvgRenderer(resource, this))
+    : QWidget(parent), m_resource(resource)
 {
     place(this, name, r);
     if (!toolTip.isEmpty()) {
         setToolTip(toolTip);
         setAccessibleName(toolTip);
     }
-    m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
+
+namespace {
+bool opaque(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 255)
+                return false;
+    }
+    return true;
+}
+} // namespace
 
 void Picture::paintEvent(QPaintEvent *)
 {
     // Rasterised once per size and scale, so repaints during drags stay cheap.
+    // The drawing is read only then, and not kept: a picture that is never
+    // shown is never read, and the raster is all a shown one holds.
     const qreal dpr = devicePixelRatioF();
     const QSize device = (QSizeF(size()) * dpr).toSize();
     if (m_cache.size() != device) {
-        m_cache = QPixmap(device);
-        m_cache.fill(Qt::transparent);
-        QPainter p(&m_cache);
-        p.setRenderHint(QPainter::Antialiasing);
-        m_renderer->render(&p, QRectF(QPointF(0, 0), QSizeF(device)));
-        m_cache.setDevicePixelRatio(dpr);
+        QImage image(device, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QSvgRenderer svg(m_resource);
+            svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            svg.render(&p, QRectF(QPointF(0, 0), QSizeF(device)));
+        }
+        // A picture that covers its whole box keeps three bytes a pixel, not
+        // four: the same colours, without the alpha it does not use.
+        if (opaque(image))
+            image = image.convertToFormat(QImage::Format_RGB888);
+        image.setDevicePixelRatio(dpr);
+        m_cache = std::move(image);
     }
-    QPainter(this).drawPixmap(0, 0, m_cache);
+    QPainter(this).drawImage(0, 0, m_cache);
 }
 
 ProgressBar::ProgressBar(QWidget *parent, const char *name, const QRect &r, Qt::Orientation orientation, int minimum,

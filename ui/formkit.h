@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPointF>
 #include <QProgressBar>
 #include <QRect>
@@ -26,7 +27,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class QSvgRenderer;
 
 namespace vorvan::kit {
 
@@ -104,8 +104,7 @@ protected:
 
 private:
     QString m_resource;
-    QSvgRenderer *m_renderer;
-    QPixmap m_cache;
+    QImage m_cache;
 };
 
 // A progress bar drawn flat: the Base colour, then a solid bar of the Highlight

@@ -14,8 +14,28 @@ namespace vorvan::ui {
 
 using namespace kit;
 
+namespace {
+// ":/help/x.svg" from the name of a picture, "qrc:/help/x.svg" included.
+QString resourcePath(const QUrl &name)
+{
+    return name.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + name.path() : name.toString();
+}
+
+// The same from the name as the <img> gives it: ":/help/x.svg" is no valid URL.
+QString resourcePath(const QString &name)
+{
+    return name.startsWith(QLatin1String("qrc:")) ? resourcePath(QUrl(name)) : name;
+}
+
+bool isSvg(const QString &path)
+{
+    return path.endsWith(QLatin1String(".svg"));
+}
+} // namespace
+
 StoredDocument::StoredDocument(const QString &resource, int pageWidth, QObject *parent) : QTextDocument(parent)
 {
+    documentLayout()->registerHandler(QTextFormat::ImageObject, new DocumentPictures(this));
     // The documents were written for this font, margin and page width; their
     // line breaks, and so what the views show, depend on all three.
     setDefaultFont(arial(9));
@@ -29,8 +49,8 @@ StoredDocument::StoredDocument(const QString &resource, int pageWidth, QObject *
 
 QVariant StoredDocument::loadResource(int type, const QUrl &name)
 {
-    const QString path = name.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + name.path() : name.toString();
-    if (type != QTextDocument::ImageResource || !path.endsWith(QLatin1String(".svg")))
+    const QString path = resourcePath(name);
+    if (type != QTextDocument::ImageResource || !isSvg(path))
         return QTextDocument::loadResource(type, name);
     QSvgRenderer svg(path);
     if (!svg.isValid())
@@ -45,6 +65,46 @@ QVariant StoredDocument::loadResource(int type, const QUrl &name)
     image.setDevicePixelRatio(scale);
     addResource(type, name, image);
     return image;
+}
+
+QSizeF DocumentPictures::intrinsicSize(QTextDocument *doc, int, const QTextFormat &format)
+{
+    // The size the <img> gives; a side it leaves out follows the picture's proportions.
+    const QTextImageFormat image = format.toImageFormat();
+    const bool hasWidth = image.hasProperty(QTextFormat::ImageWidth);
+    const bool hasHeight = image.hasProperty(QTextFormat::ImageHeight);
+    if (hasWidth && hasHeight)
+        return {image.width(), image.height()};
+    const QString path = resourcePath(image.name());
+    const QSizeF natural = isSvg(path)
+                               ? QSizeF(QSvgRenderer(path).defaultSize())
+                               : qvariant_cast<QImage>(doc->resource(QTextDocument::ImageResource, QUrl(image.name())))
+                                     .deviceIndependentSize();
+    if (natural.isEmpty())
+        return {hasWidth ? image.width() : 0, hasHeight ? image.height() : 0};
+    if (hasWidth)
+        return {image.width(), image.width() * natural.height() / natural.width()};
+    if (hasHeight)
+        return {image.height() * natural.width() / natural.height(), image.height()};
+    return natural;
+}
+
+void DocumentPictures::drawObject(QPainter *painter, const QRectF &rect, QTextDocument *doc, int,
+                                  const QTextFormat &format)
+{
+    const QString name = format.toImageFormat().name();
+    const QString path = resourcePath(name);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    if (isSvg(path)) {
+        QSvgRenderer svg(path);
+        svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        svg.render(painter, rect);
+    } else {
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawImage(rect, qvariant_cast<QImage>(doc->resource(QTextDocument::ImageResource, QUrl(name))));
+    }
+    painter->restore();
 }
 
 DocumentView::DocumentView(QWidget *parent, const char *name, const QRect &r, QTextDocument *document,

@@ -4,11 +4,13 @@
 
 #include <QFrame>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 
 namespace vorvan::ui {
 
 // A help document as stored in the resources. SVG pictures in it are drawn
-// from their vector source at the screen's scale, so they stay crisp.
+// from their vector source straight onto the page whenever it is painted, so
+// they stay crisp at any scale and no raster of them is kept.
 class StoredDocument : public QTextDocument
 {
     Q_OBJECT
@@ -18,7 +20,21 @@ public:
     StoredDocument(const QString &resource, int pageWidth, QObject *parent = nullptr);
 
 protected:
+    // A raster of an SVG picture, for whoever asks the document for it.
     QVariant loadResource(int type, const QUrl &name) override;
+};
+
+// Lays out and draws a document's pictures: SVG from its source, any other
+// picture from the document's resources.
+class DocumentPictures : public QObject, public QTextObjectInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    using QObject::QObject;
+    QSizeF intrinsicSize(QTextDocument *doc, int posInDocument, const QTextFormat &format) override;
+    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *doc, int posInDocument,
+                    const QTextFormat &format) override;
 };
 
 // Shows a document's page at its natural size from the top-left corner,
