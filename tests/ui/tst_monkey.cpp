@@ -52,7 +52,12 @@ namespace {
 // Tens of thousands of steps in well under a minute in the normal build (a
 // step takes about a millisecond). The sanitizer build runs some five times
 // slower, so it takes fewer steps of the same kinds.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) // clang
+#define VORVAN_MONKEY_SANITIZED
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VORVAN_MONKEY_SANITIZED) // gcc, clang
 constexpr int defaultSteps = 5000;
 #else
 constexpr int defaultSteps = 20000;
