@@ -80,6 +80,13 @@ struct FixedCase
     const char *expected;
 };
 
+// GoogleTest would otherwise print the raw bytes of a case, padding included,
+// which are never written.
+void PrintTo(const FixedCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class FixedText : public testing::TestWithParam<FixedCase>
 {};
 
@@ -130,6 +137,11 @@ struct GeneralCase
     const char *expected;
 };
 
+void PrintTo(const GeneralCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class GeneralText : public testing::TestWithParam<GeneralCase>
 {};
 
@@ -148,6 +160,14 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{"eightDigits", 12345678.0f, "1.234568E+07"}, GeneralCase{"verySmall", 1e-7f, "1E-07"},
                     GeneralCase{"singleMax", 3.4028235e38f, "3.402823E+38"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Cases with padding bytes are named by PrintTo; read as raw bytes, their
+// padding is uninitialised memory (memcheck reported it).
+TEST(CasePrinting, CasesWithPaddingPrintTheirNames)
+{
+    EXPECT_EQ(testing::PrintToString(FixedCase{"twoDecimals", 3.08, 2, "3.08"}), "twoDecimals");
+    EXPECT_EQ(testing::PrintToString(GeneralCase{"whole", 100.0f, "100"}), "whole");
+}
 
 TEST(GeneralTextReadBack, ReadsBackAsTheSameSingle)
 {

@@ -24,6 +24,12 @@ struct WrapCase
     const char *opError;
 };
 
+// By name: GoogleTest would otherwise print the case's bytes, padding included.
+void PrintTo(const WrapCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class WrapAngle : public testing::TestWithParam<WrapCase>
 {};
 
@@ -65,6 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
         // a negative wire load turns every resultant round; the proportion stays
         WrapCase{"negativeWireLoad", -10, 60, 120, "-17.3", "-10.0", "-13.7", "90.0", "136.6", "26.8"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Printed by name: read as raw bytes, the case's padding is uninitialised memory.
+TEST(WrapCasePrinting, PrintsTheName)
+{
+    EXPECT_EQ(testing::PrintToString(WrapCase{"named", 10, 60, 120, "", "", "", "", "", ""}), "named");
+}
 
 TEST(WrapAngleStraight, ResultantAt180IsATinyNegative)
 {

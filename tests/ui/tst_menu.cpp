@@ -198,6 +198,21 @@ private Q_SLOTS:
         QCOMPARE(CHILD(QLineEdit, calc, "txtWeight")->text(), QStringLiteral("3.08"));
         QVERIFY(recorder().exits.isEmpty());
     }
+
+    // Every test program ends by deleting the windows its tests left open, so
+    // that nothing outlives the application (memcheck counted them as lost).
+    void windowsLeftOpenAreDeletedAtTheEnd()
+    {
+        action("mnuPinCalc")->trigger();
+        QPointer<QWidget> calc = uitest::topLevel(QStringLiteral("frmPinCalc"));
+        QPointer<QWidget> menuWindow = menu;
+        QVERIFY(calc);
+        uitest::deleteLeftWindows();
+        QVERIFY(!calc);
+        QVERIFY(!menuWindow);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        menu = nullptr;
+    }
 };
 
 VORVAN_UI_TEST_MAIN(tst_Menu)

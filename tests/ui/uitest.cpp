@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QPointer>
 #include <QTimer>
 
 namespace uitest {
@@ -84,6 +85,19 @@ void grab(QWidget *w, const QString &fileName)
 bool noStrayDialogs()
 {
     return recorder().strayDialogs == 0;
+}
+
+void deleteLeftWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Pop-up menus belong to their window and go with it.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (!w->parentWidget())
+            windows.append(w);
+    for (const QPointer<QWidget> &w : std::as_const(windows))
+        delete w.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace uitest

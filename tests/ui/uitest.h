@@ -44,6 +44,9 @@ void grab(QWidget *w, const QString &fileName);
 
 bool noStrayDialogs();
 
+// Deletes every window a test left open, so that nothing outlives the application.
+void deleteLeftWindows();
+
 } // namespace uitest
 
 // Finds a named child of the expected type or fails the test.
@@ -62,5 +65,7 @@ bool noStrayDialogs();
         uitest::setUp();                                                                                               \
         TestClass tc;                                                                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+        const int failures = QTest::qExec(&tc, argc, argv);                                                            \
+        uitest::deleteLeftWindows();                                                                                   \
+        return failures;                                                                                               \
     }
