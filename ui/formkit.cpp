@@ -167,7 +167,11 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, cons
     auto *g = new QGroupBox(caption, parent);
     place(g, name, r);
     g->setFont(captionFont.value_or(defaultFont()));
-    setColours(g, colour::frameCaption, colour::white);
+    setColours(g, std::nullopt, colour::white);
+    // Only the caption takes the frame's colour: buttons inside keep their own text colour.
+    QPalette p = g->palette();
+    p.setColor(QPalette::WindowText, colour::frameCaption);
+    g->setPalette(p);
     return g;
 }
 

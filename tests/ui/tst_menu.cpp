@@ -93,6 +93,19 @@ private Q_SLOTS:
             QCOMPARE(qobject_cast<QGroupBox *>(w)->title(), caption);
     }
 
+    void buttonsInTheFrameLookLikeTheOthers()
+    {
+        // The frame's caption colour must not make its buttons look disabled.
+        const QColor text = CHILD(QPushButton, menu, "cmdPinWeight")->palette().color(QPalette::ButtonText);
+        for (const char *name : {"cmdPin", "cmdDeflect", "cmdSignalLoss", "cmdXYsim"}) {
+            auto *b = CHILD(QPushButton, menu, name);
+            QVERIFY(b->isEnabled());
+            QCOMPARE(b->palette().color(QPalette::ButtonText), text);
+        }
+        auto *frame = CHILD(QGroupBox, menu, "Frame2");
+        QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(143, 165, 194));
+    }
+
     void menusHaveTheirEntriesAccessKeysAndSeparators()
     {
         const auto captions = [](QMenu *m) {
