@@ -331,6 +331,16 @@ void ProgressBar::paintEvent(QPaintEvent *)
         p.fillRect(filled, palette().color(QPalette::Highlight));
 }
 
+Shape line(const char *name, double x1, double y1, double x2, double y2, const QColor &colour, double width)
+{
+    return {.kind = Shape::Kind::Line,
+            .name = QLatin1String(name),
+            .a = {x1, y1},
+            .b = {x2, y2},
+            .colour = colour,
+            .width = width};
+}
+
 ShapeLayer::ShapeLayer(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("shapeLayer"));

@@ -136,6 +136,9 @@ struct Shape
     bool visible = true;
 };
 
+// A straight line from (x1, y1) to (x2, y2) in twips, `width` pixels wide.
+Shape line(const char *name, double x1, double y1, double x2, double y2, const QColor &colour, double width = 1);
+
 class ShapeLayer : public QWidget
 {
     Q_OBJECT

@@ -35,24 +35,9 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8500
 
     // The thermometer is painted on the form, beneath the gauge bar that fills its tube.
     shapes = new ShapeLayer(this);
-    shapes->add({.kind = Shape::Kind::Line,
-                 .name = QStringLiteral("Line1"),
-                 .a = {480, 5520},
-                 .b = {480, 120},
-                 .colour = colour::black,
-                 .width = 8});
-    shapes->add({.kind = Shape::Kind::Line,
-                 .name = QStringLiteral("Line2"),
-                 .a = {480, 120},
-                 .b = {960, 120},
-                 .colour = colour::black,
-                 .width = 8});
-    shapes->add({.kind = Shape::Kind::Line,
-                 .name = QStringLiteral("Line3"),
-                 .a = {960, 120},
-                 .b = {960, 5520},
-                 .colour = colour::black,
-                 .width = 8});
+    shapes->add(line("Line1", 480, 5520, 480, 120, colour::black, 8));
+    shapes->add(line("Line2", 480, 120, 960, 120, colour::black, 8));
+    shapes->add(line("Line3", 960, 120, 960, 5520, colour::black, 8));
     shapes->add({.kind = Shape::Kind::Rectangle,
                  .name = QStringLiteral("Shape2"),
                  .a = {480, 120},

@@ -12,16 +12,6 @@ using namespace kit;
 
 namespace {
 const QColor pinBlue = rgb(0, 0, 192);
-
-Shape line(const char *name, double x1, double y1, double x2, double y2, const QColor &colour, double width)
-{
-    return {.kind = Shape::Kind::Line,
-            .name = QLatin1String(name),
-            .a = {x1, y1},
-            .b = {x2, y2},
-            .colour = colour,
-            .width = width};
-}
 } // namespace
 
 frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 3495)
