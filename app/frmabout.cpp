@@ -41,8 +41,8 @@ frmAbout::frmAbout() : Form(QStringLiteral("About VorvanCalc"), 4245, 3210)
 void frmAbout::Form_Load()
 {
     centreOnScreen(this);
-    Label2->setText(QStringLiteral("Version ") + QString::fromStdString(integerText(VORVAN_VERSION_MAJOR)) +
-                    QLatin1Char('.') + QString::fromStdString(integerText(VORVAN_VERSION_MINOR)));
+    Label2->setText(QStringLiteral("Version ") + text(integerText(VORVAN_VERSION_MAJOR)) + QLatin1Char('.') +
+                    text(integerText(VORVAN_VERSION_MINOR)));
 }
 
 void frmAbout::cmdReturn_Click()

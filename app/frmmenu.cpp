@@ -22,24 +22,6 @@ namespace vorvan {
 
 using namespace kit;
 
-namespace {
-// A label that reports clicks: the web-site line.
-class ClickLabel : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    std::function<void()> clicked;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QLabel::mouseReleaseEvent(event);
-        if (clicked)
-            clicked();
-    }
-};
-} // namespace
-
 frmMenu::frmMenu()
 {
     setObjectName(QStringLiteral("frmMenu"));
@@ -80,15 +62,10 @@ frmMenu::frmMenu()
     auto *cmdLinkWeight = button(client, "cmdLinkWeight", QStringLiteral("Link Weight"), at(120, 2400, 1335, 375));
 
     const Look contact{.fg = colour::black, .bg = colour::white, .font = arial(9.75, true), .border = false};
-    auto *web = new ClickLabel(client);
-    web->setObjectName(QStringLiteral("lblWebSite"));
-    web->setGeometry(at(60, 5520, 3855, 315));
-    web->setText(QStringLiteral("Web Site:  ") + QLatin1String(maker::webAddress));
-    web->setFont(*contact.font);
-    web->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(web, contact.fg, contact.bg);
+    auto *web = label(client, "lblWebSite", QStringLiteral("Web Site:  ") + QLatin1String(maker::webAddress),
+                      at(60, 5520, 3855, 315), contact);
     web->setCursor(Qt::PointingHandCursor);
-    web->clicked = [this] { lblWebSite_Click(); };
+    onClick(web, [this] { lblWebSite_Click(); });
     label(client, "lblEmail", QStringLiteral("Email: ") + QLatin1String(maker::email), at(60, 5880, 3015, 315),
           contact);
     label(client, "lblPhone", QStringLiteral("Tel: ") + QLatin1String(maker::phone), at(60, 6240, 2415, 315), contact);

@@ -96,6 +96,16 @@ QColor background(const QWidget *w)
                                               : w->palette().color(QPalette::Window);
 }
 
+void setBackground(QWidget *w, const QColor &c)
+{
+    setColours(w, std::nullopt, c);
+}
+
+void setForeground(QWidget *w, const QColor &c)
+{
+    setColours(w, c, std::nullopt);
+}
+
 QColor foreground(const QWidget *w)
 {
     return qobject_cast<const QLineEdit *>(w) ? w->palette().color(QPalette::Text)
@@ -490,7 +500,12 @@ NumberFormat numberFormat()
 
 QString fixed(double value, int decimals)
 {
-    return QString::fromStdString(fixedText(value, decimals, numberFormat()));
+    return text(fixedText(value, decimals, numberFormat()));
+}
+
+QString text(const std::string &calcText)
+{
+    return QString::fromStdString(calcText);
 }
 
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips, const QColor &background)

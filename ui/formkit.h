@@ -86,6 +86,8 @@ QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimu
 void setColours(QWidget *w, const std::optional<QColor> &fg, const std::optional<QColor> &bg);
 QColor background(const QWidget *w);
 QColor foreground(const QWidget *w);
+void setBackground(QWidget *w, const QColor &c);
+void setForeground(QWidget *w, const QColor &c);
 
 // Text boxes and labels as the window writes them.
 void setText(QWidget *w, const QString &text);
@@ -164,6 +166,8 @@ void centreOnScreen(QWidget *window);
 // The number texts in the user's regional form.
 NumberFormat numberFormat();
 QString fixed(double value, int decimals);
+// A text made by calc/ (UTF-8), as the windows show it.
+QString text(const std::string &calcText);
 
 // A calculator or information window: white, the form font, destroyed when closed.
 class Form : public QWidget

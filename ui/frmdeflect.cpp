@@ -37,7 +37,7 @@ QString number1(float value)
 
 QString general(float value)
 {
-    return QString::fromStdString(generalText(value));
+    return text(generalText(value));
 }
 
 float readSingle(const QLineEdit *box)

@@ -12,23 +12,6 @@ namespace vorvan::ui {
 
 using namespace kit;
 
-namespace {
-QString qs(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
-void setBackground(QWidget *w, const QColor &c)
-{
-    setColours(w, std::nullopt, c);
-}
-
-void setForeground(QWidget *w, const QColor &c)
-{
-    setColours(w, c, std::nullopt);
-}
-} // namespace
-
 frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8500, 8000)
 {
     setObjectName(QStringLiteral("frmPinCalc"));
@@ -166,9 +149,9 @@ void frmPinCalc::compute()
     outputMid = r.outputMid;
     const PinDesignTexts t = pinDesignTexts(r, d, L, o, numberFormat());
 
-    txtOPMin->setText(qs(t.outputLow));
-    txtOPMax->setText(qs(t.outputHigh));
-    txtOP->setText(qs(t.output));
+    txtOPMin->setText(text(t.outputLow));
+    txtOPMax->setText(text(t.outputHigh));
+    txtOP->setText(text(t.output));
 
     // The new range may move the output into it. Its change signal would
     // evaluate the moved value nested and this run would then finish with
@@ -182,8 +165,8 @@ void frmPinCalc::compute()
         return;
     }
 
-    txtSFlevel->setText(qs(t.safetyFactor));
-    txtLoadMax->setText(qs(t.ultimateLoad));
+    txtSFlevel->setText(text(t.safetyFactor));
+    txtLoadMax->setText(text(t.ultimateLoad));
 
     if (r.pinBreaks) {
         setBackground(txtSFlevel, colour::red);
@@ -234,8 +217,8 @@ void frmPinCalc::compute()
         setShapeFill(QStringLiteral("Shape1"), colour::navy);
     }
 
-    txtLoad->setText(qs(t.load));
-    txtDiameter->setText(qs(t.diameter));
+    txtLoad->setText(text(t.load));
+    txtDiameter->setText(text(t.diameter));
     pgBar->setValue(static_cast<int>(std::lround(r.gaugeShown)));
 }
 

@@ -58,7 +58,7 @@ void frmSigLoss::txtLoadAngle_Change()
         }
         m_angle = r.angle;
         m_loss = r.loss;
-        lblLoss->setText(QString::fromStdString(r.caption));
+        lblLoss->setText(text(r.caption));
     });
 }
 

@@ -88,7 +88,7 @@ void frmXYsim::hsbAngle_Change()
 void frmXYsim::compute()
 {
     ErrorTraps::trapped([this] {
-        lblAngle->setText(QString::fromStdString(integerText(hsbAngle->value())));
+        lblAngle->setText(text(integerText(hsbAngle->value())));
         const XYBridges b = xyBridges(hsbAngle->value());
         LoadAngle = b.LoadAngle;
         XSign = b.XSign;
@@ -96,8 +96,8 @@ void frmXYsim::compute()
         YOutput = b.YOutput;
         XOutput = b.XOutput;
         const NumberFormat format = numberFormat();
-        lblXoutput->setText(QString::fromStdString(outputText(XSign, XOutput, format)));
-        lblYoutput->setText(QString::fromStdString(outputText(YSign, YOutput, format)));
+        lblXoutput->setText(text(outputText(XSign, XOutput, format)));
+        lblYoutput->setText(text(outputText(YSign, YOutput, format)));
         Loaddir();
     });
 }
