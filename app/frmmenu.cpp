@@ -1,16 +1,11 @@
 #include "app/frmmenu.h"
 
-#include "app/frmabout.h"
 #include "app/hooks.h"
-#include "app/shell.h"
-#include "ui/formkit.h"
-#include "ui/frmdeflect.h"
-#include "ui/frminfo.h"
-#include "ui/frmlinkweight.h"
-#include "ui/frmpincalc.h"
-#include "ui/frmpinweight.h"
-#include "ui/frmsigloss.h"
-#include "ui/frmxysim.h"
+#include "app/maker.h"
+#include "app/windows.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/painted.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -40,7 +35,7 @@ frmMenu::frmMenu()
     auto *cmdDeflect = button(Frame2, "cmdDeflect", QStringLiteral("Wrap angle "), at(120, 2220, 1335, 375));
     auto *cmdSignalLoss = button(Frame2, "cmdSignalLoss", QStringLiteral("Off Axis loading"), at(120, 2800, 1335, 375));
     auto *cmdXYsim = button(Frame2, "cmdXYsim", QStringLiteral("XY Pin simulator"), at(120, 3400, 1335, 375));
-    const Look description{.bg = colour::white, .border = false, .wrap = true};
+    const Look description{.bg = colour::white, .wrap = true};
     label(Frame2, "Label1", QStringLiteral("Calculates the weight of a pin in steel, aluminium or titanium"),
           at(1560, 360, 2775, 495), description);
     label(Frame2, "Label2",
@@ -61,7 +56,7 @@ frmMenu::frmMenu()
     auto *cmdPinWeight = button(client, "cmdPinWeight", QStringLiteral("Pin Weight"), at(120, 1785, 1335, 375));
     auto *cmdLinkWeight = button(client, "cmdLinkWeight", QStringLiteral("Link Weight"), at(120, 2400, 1335, 375));
 
-    const Look contact{.fg = colour::black, .bg = colour::white, .font = arial(9.75, true), .border = false};
+    const Look contact{.fg = colour::black, .bg = colour::white, .font = arial(9.75, true)};
     auto *web = label(client, "lblWebSite", QStringLiteral("Web Site:  ") + QLatin1String(maker::webAddress),
                       at(60, 5520, 3855, 315), contact);
     web->setCursor(Qt::PointingHandCursor);
@@ -71,47 +66,37 @@ frmMenu::frmMenu()
     label(client, "lblPhone", QStringLiteral("Tel: ") + QLatin1String(maker::phone), at(60, 6240, 2415, 315), contact);
     auto *cmdClose = button(client, "cmdClose", QStringLiteral("EXIT"), at(3180, 6240, 975, 375));
 
-    // Tab order as the buttons' tab indices give it.
-    QWidget::setTabOrder(cmdPinWeight, cmdLinkWeight);
-    QWidget::setTabOrder(cmdLinkWeight, cmdPin);
-    QWidget::setTabOrder(cmdPin, cmdDeflect);
-    QWidget::setTabOrder(cmdDeflect, cmdSignalLoss);
-    QWidget::setTabOrder(cmdSignalLoss, cmdXYsim);
-    QWidget::setTabOrder(cmdXYsim, cmdClose);
+    tabOrder({cmdPinWeight, cmdLinkWeight, cmdPin, cmdDeflect, cmdSignalLoss, cmdXYsim, cmdClose});
 
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction *mnuPinWeight = addEntry(mnuFile, "mnuPinWeight", QStringLiteral("Pin Weight"));
-    QAction *mnuLinkWeight = addEntry(mnuFile, "mnuLinkWeight", QStringLiteral("Link Weight"));
-    QAction *mnuPinCalc = addEntry(mnuFile, "mnuPinCalc", QStringLiteral("Load &Pin Design"));
-    QAction *mnuDeflect = addEntry(mnuFile, "mnuDeflect", QStringLiteral("&Wrap angle"));
-    QAction *mnuSigLoss = addEntry(mnuFile, "mnuSigLoss", QStringLiteral("Off &Axis loading"));
-    QAction *mnuXYsim = addEntry(mnuFile, "mnuXYsim", QStringLiteral("&XY Pin simulator"));
+    addEntry(mnuFile, "mnuPinWeight", QStringLiteral("Pin Weight"));
+    addEntry(mnuFile, "mnuLinkWeight", QStringLiteral("Link Weight"));
+    addEntry(mnuFile, "mnuPinCalc", QStringLiteral("Load &Pin Design"));
+    addEntry(mnuFile, "mnuDeflect", QStringLiteral("&Wrap angle"));
+    addEntry(mnuFile, "mnuSigLoss", QStringLiteral("Off &Axis loading"));
+    addEntry(mnuFile, "mnuXYsim", QStringLiteral("&XY Pin simulator"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     QAction *mnuExit = addEntry(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *mnuAbout = addEntry(mnuHelp, "mnuAbout", QStringLiteral("About"));
+    addEntry(mnuHelp, "mnuAbout", QStringLiteral("About"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction *mnuWeight = addEntry(mnuHelp, "mnuWeight", QStringLiteral("Weight calculators"));
-    QAction *mnuPin = addEntry(mnuHelp, "mnuPin", QStringLiteral("Load Pin design"));
-    QAction *mnuWrap = addEntry(mnuHelp, "mnuWrap", QStringLiteral("Wrap Angle"));
-    QAction *mnuOffAx = addEntry(mnuHelp, "mnuOffAx", QStringLiteral("Off Axis load"));
-    QAction *mnuXYsim2 = addEntry(mnuHelp, "mnuXYsim2", QStringLiteral("XY simulator"));
+    addEntry(mnuHelp, "mnuWeight", QStringLiteral("Weight calculators"));
+    addEntry(mnuHelp, "mnuPin", QStringLiteral("Load Pin design"));
+    addEntry(mnuHelp, "mnuWrap", QStringLiteral("Wrap Angle"));
+    addEntry(mnuHelp, "mnuOffAx", QStringLiteral("Off Axis load"));
+    addEntry(mnuHelp, "mnuXYsim2", QStringLiteral("XY simulator"));
 
-    wire(cmdPinWeight, mnuPinWeight, m_pinWeight);
-    wire(cmdLinkWeight, mnuLinkWeight, m_linkWeight);
-    wire(cmdDeflect, mnuDeflect, m_deflect);
-    wire(cmdSignalLoss, mnuSigLoss, m_sigLoss);
-    wire(cmdXYsim, mnuXYsim, m_xySim);
-    wire(cmdPin, mnuPinCalc, m_pinCalc);
-    wire(nullptr, mnuAbout, m_about);
-    wire(nullptr, mnuWeight, m_infoWeight);
-    wire(nullptr, mnuPin, m_infoPin);
-    wire(nullptr, mnuWrap, m_infoWrap);
-    wire(nullptr, mnuOffAx, m_infoOffax);
-    wire(nullptr, mnuXYsim2, m_infoXYsim);
+    // A button and the menu entry for the same window do exactly the same thing.
+    for (std::size_t i = 0; i < windowTable().size(); ++i) {
+        const WindowEntry &entry = windowTable()[i];
+        const auto open = [this, i] { openWindow(m_windows[i], windowTable()[i]); };
+        connect(findChild<QAction *>(QLatin1String(entry.menuEntry)), &QAction::triggered, this, open);
+        if (entry.button)
+            connect(findChild<QPushButton *>(QLatin1String(entry.button)), &QPushButton::clicked, this, open);
+    }
 
     connect(cmdClose, &QPushButton::clicked, this, &frmMenu::endProgram);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::endProgram);
@@ -124,19 +109,9 @@ QAction *frmMenu::addEntry(QMenu *menu, const char *name, const QString &caption
     return a;
 }
 
-template <class W> void frmMenu::wire(QPushButton *button, QAction *action, QPointer<W> &ref)
-{
-    const auto open = [&ref] { openWindow(ref); };
-    if (button)
-        connect(button, &QPushButton::clicked, this, open);
-    connect(action, &QAction::triggered, this, open);
-    m_windowEntries.append(action);
-}
-
 void frmMenu::Form_Load()
 {
-    setOuterSize(this, 4700, 7700);
-    moveTo(this, 0, 0);
+    place(this, {.outer = {4700, 7700}, .topLeft = QPoint(0, 0)});
 }
 
 void frmMenu::lblWebSite_Click()

@@ -1,16 +1,13 @@
 #include "app/shell.h"
 
 #include "app/frmmenu.h"
-#include "ui/formkit.h"
+#include "ui/kit/look.h"
+#include "ui/kit/painted.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QIcon>
-#include <QImage>
 #include <QList>
-#include <QPainter>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 
 #include <cmath>
 
@@ -22,21 +19,13 @@ namespace {
 // its icon to the desktop without loading an icon engine or drawing it anew.
 QIcon programIcon(qreal density)
 {
-    QSvgRenderer svg(QStringLiteral(":/pictures/icon.svg"));
     QIcon icon;
     const int side = 32;
     QList<int> sizes{side};
     if (const int dense = static_cast<int>(std::ceil(side * density)); dense > side)
         sizes.append(dense);
-    for (int pixels : std::as_const(sizes)) {
-        QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        svg.render(&painter);
-        painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (int pixels : std::as_const(sizes))
+        icon.addPixmap(QPixmap::fromImage(kit::svgImage(QStringLiteral(":/pictures/icon.svg"), QSize(pixels, pixels))));
     return icon;
 }
 } // namespace
@@ -49,21 +38,13 @@ void installLook(QApplication &app)
     app.setApplicationName(QStringLiteral("VorvanCalc"));
 }
 
-QWidget *startProgram()
+frmMenu *startProgram()
 {
     auto *menu = new frmMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->Form_Load();
     menu->show();
     return menu;
-}
-
-int openEveryWindow(QWidget *menu)
-{
-    const auto &entries = static_cast<frmMenu *>(menu)->windowEntries();
-    for (QAction *entry : entries)
-        entry->trigger();
-    return int(entries.size());
 }
 
 } // namespace vorvan

@@ -8,16 +8,11 @@
 // Results go to stdout as key=value lines for the driver (bench/driver.cpp).
 #include "probe.h"
 
-#include "app/frmabout.h"
 #include "app/hooks.h"
 #include "app/shell.h"
-#include "ui/frmdeflect.h"
-#include "ui/frminfo.h"
-#include "ui/frmlinkweight.h"
+#include "app/windows.h"
 #include "ui/frmpincalc.h"
-#include "ui/frmpinweight.h"
-#include "ui/frmsigloss.h"
-#include "ui/frmxysim.h"
+#include "ui/kit/form.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -39,30 +34,12 @@ namespace {
 
 ProbeApp *probe = nullptr;
 
-struct WindowKind
-{
-    const char *name;
-    Form *(*create)();
-};
-
-template <class W> Form *make()
-{
-    return new W();
-}
-
-// The twelve windows the menu opens.
-const WindowKind windowKinds[] = {
-    {"frmPinWeight", make<vorvan::ui::frmPinWeight>},   {"frmLinkWeight", make<vorvan::ui::frmLinkWeight>},
-    {"frmPinCalc", make<vorvan::ui::frmPinCalc>},       {"frmDeflect", make<vorvan::ui::frmDeflect>},
-    {"frmSigLoss", make<vorvan::ui::frmSigLoss>},       {"frmXYsim", make<vorvan::ui::frmXYsim>},
-    {"frmInfoWeight", make<vorvan::ui::frmInfoWeight>}, {"frmInfoPin", make<vorvan::ui::frmInfoPin>},
-    {"frmInfoWrap", make<vorvan::ui::frmInfoWrap>},     {"frmInfoOffax", make<vorvan::ui::frmInfoOffax>},
-    {"frmInfoXYsim", make<vorvan::ui::frmInfoXYsim>},   {"frmAbout", make<vorvan::frmAbout>},
-};
+// The twelve windows the menu opens, as its table lists them.
+using WindowKind = vorvan::WindowEntry;
 
 const WindowKind *kindNamed(const QString &name)
 {
-    for (const WindowKind &k : windowKinds)
+    for (const WindowKind &k : vorvan::windowTable())
         if (name == QLatin1String(k.name))
             return &k;
     return nullptr;
@@ -336,7 +313,7 @@ int main(int argc, char *argv[])
                 timedOpen(*kind, [kind](Form *w, const OpenTimes &first) {
                     reportOpen("first_", first);
                     bench::report("first_open_rss_kib", bench::residentKiB());
-                    // Closed by the user and opened again: built anew from its design.
+                    // Closed by the user and opened again: built anew with its starting values.
                     w->close();
                     QTimer::singleShot(0, [kind] {
                         timedOpen(*kind, [](Form *, const OpenTimes &again) {
@@ -347,7 +324,7 @@ int main(int argc, char *argv[])
                 });
             } else if (mode == QLatin1String("open-all")) {
                 std::vector<const WindowKind *> all;
-                for (const WindowKind &k : windowKinds)
+                for (const WindowKind &k : vorvan::windowTable())
                     all.push_back(&k);
                 openInTurn(all, 0, [](std::map<QString, Form *>) {
                     // Let the last window's posted work settle before reading the resident set.

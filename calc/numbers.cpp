@@ -158,47 +158,36 @@ double readLeadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-float toSingle(double value)
-{
-    if (!std::isfinite(value))
-        throw RuntimeError::overflow();
-    const float f = static_cast<float>(value);
-    if (!std::isfinite(f))
-        throw RuntimeError::overflow();
-    return f;
-}
-
-double quotient(double x, double y)
-{
-    if (y == 0.0)
-        throw x == 0.0 ? RuntimeError::overflow() : RuntimeError::divisionByZero();
-    return x / y;
-}
-
 namespace {
 
-// Decimal digits and exponent of the shortest text that reads back as `value`:
-// value = 0.d1d2d3... * 10^pointPos.
-struct Decimal
+// A number written in scientific notation by to_chars ("1.2345e+03") pulled
+// apart: its digits without the point, and the power of ten of the first digit.
+struct Scientific
 {
     std::string digits;
-    int pointPos = 0;
+    int exponent = 0;
 };
 
-Decimal shortestDecimal(double magnitude)
+Scientific pullApart(std::string_view s)
+{
+    const auto ePos = s.find('e');
+    Scientific sci;
+    for (char c : s.substr(0, ePos))
+        if (c != '.')
+            sci.digits.push_back(c);
+    const char *exp = s.data() + ePos + 1;
+    if (*exp == '+')
+        ++exp;
+    std::from_chars(exp, s.data() + s.size(), sci.exponent);
+    return sci;
+}
+
+// The shortest text that reads back as `magnitude`, pulled apart.
+Scientific shortestDecimal(double magnitude)
 {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
-    const auto ePos = s.find('e');
-    Decimal d;
-    for (char c : s.substr(0, ePos))
-        if (c != '.')
-            d.digits.push_back(c);
-    int exponent = 0;
-    std::from_chars(s.data() + ePos + 1 + (s[ePos + 1] == '+' ? 1 : 0), s.data() + s.size(), exponent);
-    d.pointPos = exponent + 1;
-    return d;
+    return pullApart(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
 }
 
 std::string grouped(const std::string &intDigits, const NumberFormat &format)
@@ -222,10 +211,10 @@ std::string fixedText(double value, int decimals, const NumberFormat &format)
     if (!std::isfinite(value))
         throw RuntimeError::overflow();
     const bool negative = std::signbit(value);
-    const Decimal d = shortestDecimal(std::fabs(value));
+    const Scientific d = shortestDecimal(std::fabs(value));
 
     // Keep the digits down to the last decimal shown, then round the rest half away from zero.
-    const long long keep = static_cast<long long>(d.pointPos) + decimals;
+    const long long keep = static_cast<long long>(d.exponent) + 1 + decimals;
     std::string kept;
     bool roundUp = false;
     if (keep >= 0) {
@@ -284,34 +273,38 @@ std::string generalText(float value)
             break;
     }
 
-    const auto ePos = s.find('e');
-    std::string digits;
-    for (char c : s.substr(0, ePos))
-        if (c != '.')
-            digits.push_back(c);
+    Scientific sci = pullApart(s);
+    std::string &digits = sci.digits;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    int exponent = 0;
-    std::from_chars(s.data() + ePos + 1 + (s[ePos + 1] == '+' ? 1 : 0), s.data() + s.size(), exponent);
+    const int exponent = sci.exponent;
 
+    // Appended piece by piece: GCC's -Wrestrict misreads temporaries joined with + at -O3.
     std::string out = value < 0 ? "-" : "";
     if (exponent < -5 || exponent >= 7) {
         out += digits[0];
-        if (digits.size() > 1)
-            out += "." + digits.substr(1);
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
         out += exponent < 0 ? "E-" : "E+";
         const int absExp = exponent < 0 ? -exponent : exponent;
         if (absExp < 10)
             out += '0';
         out += std::to_string(absExp);
     } else if (exponent < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
     } else {
         const auto intLen = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= intLen) {
-            out += digits + std::string(intLen - digits.size(), '0');
+            out += digits;
+            out.append(intLen - digits.size(), '0');
         } else {
-            out += digits.substr(0, intLen) + "." + digits.substr(intLen);
+            out.append(digits, 0, intLen);
+            out += '.';
+            out.append(digits, intLen);
         }
     }
     return out;
@@ -332,11 +325,6 @@ std::int16_t roundToSliderPosition(double value)
     if (r >= std::numeric_limits<std::int16_t>::max())
         return std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(r);
-}
-
-WindowPosition centredPosition(float screenWidth, float screenHeight, float windowWidth, float windowHeight)
-{
-    return {(screenWidth - windowWidth) / 2.0f, (screenHeight - windowHeight) / 2.0f};
 }
 
 } // namespace vorvan

@@ -5,34 +5,31 @@
 
 namespace vorvan {
 
-// The materials both weight calculators offer; the factor is the weight
-// relative to steel, whose constants the formulas carry.
+// The materials both weight calculators offer, steel, aluminium and titanium
+// in that order; the factor is the weight relative to steel, whose constants
+// the formulas carry.
 struct Material
 {
-    const char *option;  // object name of its option button
-    const char *caption; // caption of the option button
     double factor;
-    const char *captionText; // written to the material caption box on selection
+    const char *name; // as the material caption box names it once selected
 };
 
 inline constexpr std::array<Material, 3> materials{{
-    {"optSteel", "Steel", 1.0, "Stainless Steel"},
-    {"optAluminium", "Aluminium", 0.3569, "Aluminium"},
-    {"optTitanium", "Titanium", 0.576, "Titanium"},
+    {1.0, "Stainless Steel"},
+    {0.3569, "Aluminium"},
+    {0.576, "Titanium"},
 }};
 
-// The unit factor turns a typed dimension into millimetres.
+// Millimetres and inches, in that order: the factor turns a typed dimension into millimetres.
 struct Unit
 {
-    const char *option;
-    const char *caption;
     double factor;
-    const char *captionText; // written to each unit caption box on selection
+    const char *name; // as each unit caption box names it once selected
 };
 
 inline constexpr std::array<Unit, 2> units{{
-    {"optmm", "mm", 1.0, "mm"},
-    {"optInches", "inches", 25.4, "inches"},
+    {1.0, "mm"},
+    {25.4, "inches"},
 }};
 
 // Weight in kg of a solid round pin (0.00616 g per mm of length per mm^2 of

@@ -12,27 +12,27 @@ namespace {
 // toSingle raises the overflow that single arithmetic would.
 float plus(float a, float b)
 {
-    return toSingle(static_cast<double>(a) + b);
+    return toSingle(static_cast<double>(a) + static_cast<double>(b));
 }
 float minus(float a, float b)
 {
-    return toSingle(static_cast<double>(a) - b);
+    return toSingle(static_cast<double>(a) - static_cast<double>(b));
 }
 float times(float a, float b)
 {
-    return toSingle(static_cast<double>(a) * b);
+    return toSingle(static_cast<double>(a) * static_cast<double>(b));
 }
 float over(float a, float b)
 {
-    return toSingle(quotient(a, b));
+    return toSingle(quotient(static_cast<double>(a), static_cast<double>(b)));
 }
 } // namespace
 
 float wrapResultant(float wireLoad, float wrapAngle)
 {
     // Halved in single (exact), then radians, cosine and products in double.
-    const double halfAngle = wrapAngle / 2.0f;
-    return toSingle(std::cos(halfAngle * wrapRadiansPerDegree) * wireLoad * 2);
+    const auto halfAngle = static_cast<double>(wrapAngle / 2.0f);
+    return toSingle(std::cos(halfAngle * wrapRadiansPerDegree) * static_cast<double>(wireLoad) * 2);
 }
 
 WrapResults computeWrapResults(float wireLoad, float wrapMin, float wrapMax)

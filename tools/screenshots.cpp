@@ -1,7 +1,9 @@
 // Renders every window of the program, with typical values typed in, to PNG
 // files for the README: scripts/screenshots runs it (offscreen) into docs/.
 #include "app/hooks.h"
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +53,7 @@ int main(int argc, char *argv[])
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens");
     QDir().mkpath(dir);
 
-    auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+    auto *menu = vorvan::startProgram();
     vorvan::openEveryWindow(menu);
     QTextStream out(stdout);
     for (QWidget *w : QApplication::topLevelWidgets()) {

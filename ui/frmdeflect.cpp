@@ -3,6 +3,10 @@
 #include "app/errortraps.h"
 #include "app/hooks.h"
 #include "calc/wrap.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/painted.h"
+#include "ui/kit/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -52,21 +56,24 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
     // The diagram lies beneath the boxes and captions placed on it.
     auto *Image1 = new Picture(this, "Image1", QStringLiteral(":/pictures/wrap.svg"), at(2025, 45, 5475, 4890));
 
-    const Look caption{.fg = rgb(0, 0, 192), .bg = colour::white, .border = false};
-    const Look entry{.bg = colour::yellow, .font = sans(8.25, true), .align = Qt::AlignHCenter};
+    const Look caption{.fg = colour::darkBlue, .bg = colour::white};
+    // The entry boxes have no tool tips: screen readers name them after their captions.
+    const Look entry{.bg = colour::yellow, .font = sans(8.25, true), .align = Qt::AlignHCenter, .border = true};
     const Look value{.bg = colour::white, .font = sans(8.25, true), .align = Qt::AlignHCenter, .border = true};
-    const Look resultLine{.bg = colour::white, .font = sans(8.25, true), .border = false};
+    const Look resultLine{.bg = colour::white, .font = sans(8.25, true)};
 
     auto *lblWireLoad = label(this, "lblWireLoad", QStringLiteral("Wire Load"), at(375, 525, 795, 255), caption);
-    txtWire = textBox(this, "txtWire", QString(), at(1200, 480, 795, 315), entry);
+    txtWire = textBox(this, "txtWire", QString(), at(1200, 480, 795, 315), entry.named(QStringLiteral("wire load")));
     auto *lblMaxWrap =
         label(this, "lblMaxWrap", QStringLiteral(" Maximum Wrap Angle"), at(75, 1950, 1635, 255), caption);
-    txtWrapMax = textBox(this, "txtWrapMax", QString(), at(1725, 1875, 615, 315), entry);
+    txtWrapMax = textBox(this, "txtWrapMax", QString(), at(1725, 1875, 615, 315),
+                         entry.named(QStringLiteral("maximum wrap angle")));
     auto *lblMaxRes = label(this, "lblMaxRes", QStringLiteral("Resultant Load"), at(150, 2250, 1095, 255), caption);
     lblResMax = label(this, "lblResMax", QString(), at(1275, 2250, 1095, 255), value);
     auto *Label14 = label(this, "Label14", QStringLiteral("At Max. Wrap Angle"), at(150, 2550, 1515, 255), caption);
     auto *Label4 = label(this, "Label4", QStringLiteral("Minimum Wrap Angle"), at(450, 3900, 1545, 255), caption);
-    txtWrapMin = textBox(this, "txtWrapMin", QString(), at(2025, 3825, 615, 315), entry);
+    txtWrapMin = textBox(this, "txtWrapMin", QString(), at(2025, 3825, 615, 315),
+                         entry.named(QStringLiteral("minimum wrap angle")));
     auto *lblMinRes = label(this, "lblMinRes", QStringLiteral("Resultant Load"), at(375, 4200, 1155, 255), caption);
     lblResMin = label(this, "lblResMin", QString(), at(1575, 4200, 1095, 255), value);
     auto *Label15 = label(this, "Label15", QStringLiteral("At Min. Wrap Angle"), at(375, 4500, 1635, 255), caption);
@@ -79,7 +86,7 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
     lblAvgWrapAng = label(this, "lblAvgWrapAng", QString(), at(225, 5940, 4995, 240), resultLine);
     lblOpError = label(this, "lblOpError", QString(), at(225, 6255, 4995, 240), resultLine);
     cmdCompute = button(this, "cmdCompute", QStringLiteral("Calculate"), at(5805, 6075, 1395, 435), sans(12));
-    setColours(cmdCompute, std::nullopt, rgb(192, 192, 192));
+    setBackground(cmdCompute, colour::silver);
 
     // Required entries carry "E", result controls "V"; the captions and value
     // boxes of the results start hidden, the four result lines start empty.
@@ -101,18 +108,13 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
     connect(txtWrapMin, &QLineEdit::textChanged, this, &frmDeflect::txtWrapMin_Change);
     connect(cmdCompute, &QPushButton::clicked, this, &frmDeflect::cmdCompute_Click);
 
-    // The entry boxes have no tool tips: screen readers name them after their captions.
-    txtWire->setAccessibleName(QStringLiteral("wire load"));
-    txtWrapMax->setAccessibleName(QStringLiteral("maximum wrap angle"));
-    txtWrapMin->setAccessibleName(QStringLiteral("minimum wrap angle"));
     tabOrder({txtWire, txtWrapMax, txtWrapMin, cmdCompute});
     txtWire->setFocus();
 }
 
 void frmDeflect::Form_Load()
 {
-    setOuterSize(this, 7800, 7200);
-    centreOnScreen(this);
+    place(this, {.outer = {7800, 7200}});
 }
 
 QString frmDeflect::tagOf(const QWidget *w)

@@ -1,5 +1,9 @@
 #include "ui/frminfo.h"
 
+#include "ui/kit/geometry.h"
+#include "ui/kit/look.h"
+#include "ui/kit/painted.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
@@ -52,17 +56,9 @@ QVariant StoredDocument::loadResource(int type, const QUrl &name)
     const QString path = resourcePath(name);
     if (type != QTextDocument::ImageResource || !isSvg(path))
         return QTextDocument::loadResource(type, name);
-    QSvgRenderer svg(path);
-    if (!svg.isValid())
+    const QImage image = svgImage(path, std::ceil(qApp->devicePixelRatio()));
+    if (image.isNull())
         return {};
-    const qreal scale = std::ceil(qApp->devicePixelRatio());
-    QImage image(svg.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg.render(&painter);
-    painter.end();
-    image.setDevicePixelRatio(scale);
     addResource(type, name, image);
     return image;
 }
@@ -140,9 +136,9 @@ void DocumentView::paintEvent(QPaintEvent *event)
     m_document->documentLayout()->draw(&p, context);
 }
 
-const InfoDesign &InfoForm::design(Topic topic)
+const InfoWindow &InfoForm::window(Topic topic)
 {
-    static const InfoDesign designs[] = {
+    static const InfoWindow windows[] = {
         {"frmInfoWeight", "Help - weights", 8895, 4830, 120, 120, 8655, 4575, 8941, 5169, ":/help/weights.html"},
         {"frmInfoPin", "Help - pin", 8880, 3870, 120, 120, 8655, 3615, 8640, 4232, ":/help/pin.html"},
         {"frmInfoWrap", "Help - wrap", 9015, 4125, 120, 0, 8775, 3975, 8640, 4186, ":/help/wrap.html"},
@@ -150,14 +146,14 @@ const InfoDesign &InfoForm::design(Topic topic)
         {"frmInfoOffax", "Help - off axis loading", 9000, 2805, 120, 0, 8895, 2775, 8640, 3955, ":/help/offaxis.html"},
         {"frmInfoXYsim", "Help - XY simulator", 8970, 8490, 0, 0, 8895, 8415, 8640, 8083, ":/help/xysim.html"},
     };
-    return designs[static_cast<int>(topic)];
+    return windows[static_cast<int>(topic)];
 }
 
 InfoForm::InfoForm(Topic topic)
-    : Form(QLatin1String(design(topic).caption), design(topic).clientWidth, design(topic).clientHeight,
+    : Form(QLatin1String(window(topic).caption), window(topic).clientWidth, window(topic).clientHeight,
            QApplication::palette().color(QPalette::Button))
 {
-    const InfoDesign &d = design(topic);
+    const InfoWindow &d = window(topic);
     setObjectName(QLatin1String(d.name));
     // Built afresh with each window, so every opening shows the document as stored.
     auto *document = new StoredDocument(QLatin1String(d.document), px(d.pageWidth), this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/formkit.h"
+#include "ui/kit/form.h"
 
 #include <QFrame>
 #include <QTextDocument>
@@ -58,7 +58,7 @@ private:
 };
 
 // One help window: a caption, a client size and one document view.
-struct InfoDesign
+struct InfoWindow
 {
     const char *name;
     const char *caption;
@@ -73,7 +73,7 @@ class InfoForm : public kit::Form
     Q_OBJECT
 public:
     enum class Topic { Weight, Pin, Wrap, Offax, XYsim };
-    static const InfoDesign &design(Topic topic);
+    static const InfoWindow &window(Topic topic);
 
     explicit InfoForm(Topic topic);
 };

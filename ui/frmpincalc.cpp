@@ -1,6 +1,10 @@
 #include "ui/frmpincalc.h"
 
 #include "calc/pindesign.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/painted.h"
+#include "ui/kit/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,62 +39,61 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8500
                  .fill = colour::navy,
                  .width = 5});
 
-    const Look caption{.bg = colour::white, .border = false};
-    const Look centred{.bg = colour::white, .align = Qt::AlignHCenter, .border = false};
-    const Look display{.bg = colour::yellow, .font = sans(9.75, true), .align = Qt::AlignHCenter};
+    // Screen readers name the sliders and display fields after the captions beside them.
+    const Look caption{.bg = colour::white};
+    const Look centred{.bg = colour::white, .align = Qt::AlignHCenter};
+    const Look display{.bg = colour::yellow, .font = sans(9.75, true), .align = Qt::AlignHCenter, .border = true};
 
-    hsbLoad = slider(this, "hsbLoad", at(2100, 60, 5415, 195), pinLoadMin, pinLoadMax, 160);
+    hsbLoad = slider(this, "hsbLoad", at(2100, 60, 5415, 195), pinLoadMin, pinLoadMax, 160,
+                     {.accessibleName = QStringLiteral("load")});
     label(this, "Label10", QStringLiteral("load"), at(3660, 360, 375, 195), caption);
-    txtLoad = textBox(this, "txtLoad", QStringLiteral("160"), at(4140, 300, 975, 315), display);
+    txtLoad = textBox(this, "txtLoad", QStringLiteral("160"), at(4140, 300, 975, 315),
+                      display.named(QStringLiteral("load in tonnes")));
     label(this, "Label1", QStringLiteral("tonnes"), at(5220, 360, 1095, 255), caption);
-    hsbDiameter = slider(this, "hsbDiameter", at(2100, 840, 5415, 195), pinDiameterMin, pinDiameterMax, 120);
+    hsbDiameter = slider(this, "hsbDiameter", at(2100, 840, 5415, 195), pinDiameterMin, pinDiameterMax, 120,
+                         {.accessibleName = QStringLiteral("diameter")});
     label(this, "Label12", QStringLiteral("diameter"), at(3420, 1140, 735, 255), caption);
-    txtDiameter = textBox(this, "txtDiameter", QStringLiteral("120"), at(4140, 1080, 975, 315), display);
+    txtDiameter = textBox(this, "txtDiameter", QStringLiteral("120"), at(4140, 1080, 975, 315),
+                          display.named(QStringLiteral("diameter in mm")));
     label(this, "Label2", QStringLiteral(" mm"), at(5220, 1140, 975, 255), caption);
     label(this, "Label14", QStringLiteral("output "), at(4320, 1740, 735, 255), caption);
     label(this, "Label8", QStringLiteral("min."), at(1860, 1620, 495, 255), caption);
     label(this, "Label5", QStringLiteral("max."), at(7380, 1620, 495, 255), caption);
-    txtOPMin = textBox(this, "txtOPMin", QString(), at(1620, 1920, 735, 345), display);
-    hsbOutput = slider(this, "hsbOutput", at(2460, 1980, 4575, 255), 0, 32767, 0);
-    txtOPMax = textBox(this, "txtOPMax", QString(), at(7140, 1920, 735, 360), display);
+    txtOPMin = textBox(this, "txtOPMin", QString(), at(1620, 1920, 735, 345),
+                       display.named(QStringLiteral("lowest output in mV/V")));
+    hsbOutput =
+        slider(this, "hsbOutput", at(2460, 1980, 4575, 255), 0, 32767, 0, {.accessibleName = QStringLiteral("output")});
+    txtOPMax = textBox(this, "txtOPMax", QString(), at(7140, 1920, 735, 360),
+                       display.named(QStringLiteral("highest output in mV/V")));
     label(this, "Label6", QStringLiteral("mV/V"), at(1740, 2340, 495, 255), caption);
     label(this, "Label7", QStringLiteral("mV/V"), at(7260, 2340, 555, 315), caption);
     label(this, "Label3", QStringLiteral("Proposed output"), at(1260, 2880, 1275, 255), centred);
-    txtOP = textBox(this, "txtOP", QString(), at(2640, 2880, 975, 315), display);
+    txtOP = textBox(this, "txtOP", QString(), at(2640, 2880, 975, 315),
+                    display.named(QStringLiteral("proposed output in mV/V")));
     label(this, "Label9", QStringLiteral(" mV/V"), at(3720, 2940, 735, 255), caption);
     label(this, "Label13", QStringLiteral("Ultimate Load"), at(1560, 3420, 975, 255), caption);
-    txtLoadMax = textBox(this, "txtLoadMax", QString(), at(2640, 3360, 975, 315), display);
+    txtLoadMax = textBox(this, "txtLoadMax", QString(), at(2640, 3360, 975, 315),
+                         display.named(QStringLiteral("ultimate load in tonnes")));
     label(this, "Label4", QStringLiteral("tonnes"), at(3660, 3420, 975, 315), caption);
     label(this, "Label11", QStringLiteral("safety factor"), at(5040, 3420, 975, 255), caption);
-    txtSFlevel = textBox(this, "txtSFlevel", QString(), at(6000, 3360, 975, 315), display);
-    lblInfo = label(this, "lblInfo", QString(), at(5340, 3900, 2655, 1335),
-                    {.bg = colour::lightYellow, .font = sans(9.75), .align = Qt::AlignHCenter, .wrap = true});
+    txtSFlevel = textBox(this, "txtSFlevel", QString(), at(6000, 3360, 975, 315),
+                         display.named(QStringLiteral("safety factor")));
+    lblInfo =
+        label(this, "lblInfo", QString(), at(5340, 3900, 2655, 1335),
+              {.bg = colour::lightYellow, .font = sans(9.75), .align = Qt::AlignHCenter, .border = true, .wrap = true});
     imgPinBk = new Picture(this, "imgPinBk", QStringLiteral(":/pictures/pin_broken.svg"), at(1500, 3900, 3735, 2535),
                            QStringLiteral("safety factor <1, pin will break"));
     imgPinBk->setVisible(false);
     imgPin = new Picture(this, "imgPin", QStringLiteral(":/pictures/pin_intact.svg"), at(1500, 4140, 3735, 2175),
                          QStringLiteral("load pin in double shear"));
-    lblAlarm = label(this, "lblAlarm", QString(), at(5340, 5460, 2655, 735),
-                     {.bg = colour::silver, .font = sans(12, true), .align = Qt::AlignHCenter, .wrap = true});
+    lblAlarm =
+        label(this, "lblAlarm", QString(), at(5340, 5460, 2655, 735),
+              {.bg = colour::silver, .font = sans(12, true), .align = Qt::AlignHCenter, .border = true, .wrap = true});
     lblBreak = label(this, "lblBreak", QString(), at(1560, 6540, 3615, 495),
-                     {.bg = colour::white, .font = sans(9.75, true), .align = Qt::AlignHCenter, .border = false});
+                     {.bg = colour::white, .font = sans(9.75, true), .align = Qt::AlignHCenter});
 
     pgBar = new ProgressBar(this, "pgBar", at(480, 360, 495, 5175), Qt::Vertical, int(gaugeLowerLimit),
                             int(gaugeUpperLimit), 1111, colour::navy, QStringLiteral("load pin strength gauge"));
-
-    // Screen readers name the sliders and display fields after the captions beside them.
-    const std::pair<QWidget *, const char *> names[] = {{hsbLoad, "load"},
-                                                        {txtLoad, "load in tonnes"},
-                                                        {hsbDiameter, "diameter"},
-                                                        {txtDiameter, "diameter in mm"},
-                                                        {hsbOutput, "output"},
-                                                        {txtOPMin, "lowest output in mV/V"},
-                                                        {txtOPMax, "highest output in mV/V"},
-                                                        {txtOP, "proposed output in mV/V"},
-                                                        {txtLoadMax, "ultimate load in tonnes"},
-                                                        {txtSFlevel, "safety factor"}};
-    for (const auto &[widget, name] : names)
-        widget->setAccessibleName(QLatin1String(name));
 
     // With tracking on, valueChanged fires once for each committed change and
     // once for each step of a drag: the change and scroll events together.
@@ -101,8 +104,7 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8500
 
 void frmPinCalc::Form_Load()
 {
-    setOuterSize(this, 8500, 8000);
-    centreOnScreen(this);
+    place(this, {.outer = {8500, 8000}});
     pgBar->setValue(1111);
     setShapeFill(QStringLiteral("Shape1"), colour::navy);
     lblInfo->setText(QStringLiteral("Adjust Load and Diameter sliders to match parameters - then adjust output slider "

@@ -1,10 +1,16 @@
 #pragma once
 
-#include "ui/formkit.h"
+#include "ui/kit/form.h"
 
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+
+namespace vorvan::kit {
+class Picture;
+class ProgressBar;
+class ShapeLayer;
+} // namespace vorvan::kit
 
 namespace vorvan::ui {
 

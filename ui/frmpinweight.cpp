@@ -1,6 +1,9 @@
 #include "ui/frmpinweight.h"
 
 #include "calc/weights.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/painted.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -2,6 +2,10 @@
 
 #include "app/errortraps.h"
 #include "calc/sigloss.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/painted.h"
+#include "ui/kit/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,25 +20,23 @@ frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"),
     // The drawing lies beneath the captions, the angle box and the result that stand on it.
     new Picture(this, "Image1", QStringLiteral(":/pictures/offaxis.svg"), at(600, 375, 2385, 4890));
 
-    const QColor green = rgb(0, 128, 0);
     label(this, "Label1", QStringLiteral("Normal Load Alignment"), at(1125, 60, 1035, 435),
-          {.bg = colour::white, .align = Qt::AlignHCenter, .border = false, .wrap = true});
+          {.bg = colour::white, .align = Qt::AlignHCenter, .wrap = true});
     label(this, "Label2", QStringLiteral("Load Mis-Alignment"), at(2850, 240, 975, 435),
-          {.bg = colour::white, .align = Qt::AlignHCenter, .border = false, .wrap = true});
+          {.bg = colour::white, .align = Qt::AlignHCenter, .wrap = true});
     txtLoadAngle = textBox(this, "txtLoadAngle", QString(), at(1950, 690, 615, 345),
-                           {.bg = colour::yellow, .font = sans(8.25, true), .align = Qt::AlignHCenter});
-    txtLoadAngle->setAccessibleName(QStringLiteral("misalignment angle in degrees"));
+                           {.bg = colour::yellow,
+                            .font = sans(8.25, true),
+                            .align = Qt::AlignHCenter,
+                            .border = true,
+                            .accessibleName = QStringLiteral("misalignment angle in degrees")});
     label(this, "Label6", QStringLiteral("o"), at(2550, 630, 255, 195));
     label(this, "Label3", QStringLiteral("Enter Angle In Degrees"), at(2925, 1425, 1755, 255),
-          {.fg = green, .align = Qt::AlignRight, .border = false});
+          {.fg = colour::green, .align = Qt::AlignRight});
     label(this, "Label4", QStringLiteral("(Max 90)"), at(4050, 1725, 675, 255),
-          {.fg = green, .align = Qt::AlignRight, .border = false});
+          {.fg = colour::green, .align = Qt::AlignRight});
     lblLoss = label(this, "lblLoss", QString(), at(2100, 4500, 2835, 315),
-                    {.fg = rgb(0, 0, 192),
-                     .bg = colour::white,
-                     .font = sans(8.25, true),
-                     .align = Qt::AlignHCenter,
-                     .border = false});
+                    {.fg = colour::darkBlue, .bg = colour::white, .font = sans(8.25, true), .align = Qt::AlignHCenter});
 
     // Every change of the text, the program's own rewrite included.
     connect(txtLoadAngle, &QLineEdit::textChanged, this, [this] { txtLoadAngle_Change(); });
@@ -43,8 +45,7 @@ frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"),
 
 void frmSigLoss::Form_Load()
 {
-    setOuterSize(this, 5300, 5800);
-    centreOnScreen(this);
+    place(this, {.outer = {5300, 5800}});
 }
 
 void frmSigLoss::txtLoadAngle_Change()

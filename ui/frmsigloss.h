@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/formkit.h"
+#include "ui/kit/form.h"
 
 class QLabel;
 class QLineEdit;

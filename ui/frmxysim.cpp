@@ -2,6 +2,10 @@
 
 #include "app/errortraps.h"
 #include "calc/xysim.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/painted.h"
+#include "ui/kit/texts.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -9,10 +13,6 @@
 namespace vorvan::ui {
 
 using namespace kit;
-
-namespace {
-const QColor pinBlue = rgb(0, 0, 192);
-} // namespace
 
 frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 3495)
 {
@@ -24,8 +24,8 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
                  .name = QStringLiteral("Shape1"),
                  .a = {240, 180},
                  .b = {1995, 1995},
-                 .colour = pinBlue,
-                 .fill = pinBlue,
+                 .colour = colour::darkBlue,
+                 .fill = colour::darkBlue,
                  .width = 4});
     shapes->add(line("Line1", 1200, 780, 1680, 780, colour::white, 2));
     shapes->add(line("Line2", 1560, 660, 1680, 780, colour::white, 2));
@@ -36,7 +36,7 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
     shapes->add(line("linLoad", 0, 0, 0, 0, colour::red, 4)); // placed by Loaddir
 
     // Marks and axis names: white on the circle's blue, no background of their own.
-    const Look onPin{.fg = colour::white, .border = false};
+    const Look onPin{.fg = colour::white};
     label(this, "Label9", QStringLiteral("0"), at(360, 1095, 255, 255), onPin);
     label(this, "Label10", QStringLiteral("90"), at(1155, 300, 255, 255), onPin);
     label(this, "Label11", QStringLiteral("180"), at(1860, 1080, 285, 255), onPin);
@@ -44,7 +44,7 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
     label(this, "Label13", QStringLiteral("X axis"), at(720, 660, 495, 255), onPin);
     label(this, "Label14", QStringLiteral("Y axis"), at(1020, 1140, 450, 255), onPin);
 
-    const Look caption{.fg = colour::navy, .bg = colour::white, .font = sans(8.25, true), .border = false};
+    const Look caption{.fg = colour::navy, .bg = colour::white, .font = sans(8.25, true)};
     Look right = caption;
     right.align = Qt::AlignRight;
     Look centred = caption;
@@ -61,8 +61,8 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
     label(this, "Label1", QStringLiteral("0"), at(120, 2460, 375, 195), centred);
     label(this, "Label3", QStringLiteral("Applied Load Angle"), at(1350, 2460, 1815, 195), centred);
     label(this, "Label2", QStringLiteral("360"), at(3780, 2460, 375, 195), centred);
-    hsbAngle = slider(this, "hsbAngle", at(120, 2700, 4035, 255), 0, 360, 0);
-    hsbAngle->setAccessibleName(QStringLiteral("applied load angle"));
+    hsbAngle = slider(this, "hsbAngle", at(120, 2700, 4035, 255), 0, 360, 0,
+                      {.accessibleName = QStringLiteral("applied load angle")});
     lblAngle = label(this, "lblAngle", QString(), at(4200, 2700, 615, 285), valueBox);
     label(this, "Label4", QStringLiteral("Angle"), at(4140, 3000, 855, 195), centred);
 
@@ -75,8 +75,7 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
 
 void frmXYsim::Form_Load()
 {
-    setOuterSize(this, 5200, 3900);
-    centreOnScreen(this);
+    place(this, {.outer = {5200, 3900}});
     hsbAngle->setValue(45); // a change: computes, so the window opens at 45 degrees
 }
 

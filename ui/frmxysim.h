@@ -1,11 +1,15 @@
 #pragma once
 
-#include "ui/formkit.h"
+#include "ui/kit/form.h"
 
 #include <string>
 
 class QLabel;
 class QScrollBar;
+
+namespace vorvan::kit {
+class ShapeLayer;
+} // namespace vorvan::kit
 
 namespace vorvan::ui {
 

@@ -1,6 +1,9 @@
 #include "ui/weightform.h"
 
 #include "calc/weights.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/texts.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,20 +15,19 @@ using namespace kit;
 
 void WeightForm::Form_Load()
 {
-    centreOnScreen(this);
+    place(this);
     unitFactor = 1;
     materialFactor = 1;
 }
 
 QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, const QRect &r)
 {
-    const Material &m = materials[index];
-    auto *o = option(frame, m.option, QLatin1String(m.caption), r);
+    auto *o = option(frame, materialOptions[index].name, QLatin1String(materialOptions[index].caption), r);
     connect(o, &QRadioButton::toggled, this, [this, index](bool on) {
         if (!on)
             return;
         materialFactor = materials[index].factor;
-        txtMat->setText(QLatin1String(materials[index].captionText));
+        txtMat->setText(QLatin1String(materials[index].name));
         calculate();
     });
     return o;
@@ -33,13 +35,12 @@ QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, co
 
 QRadioButton *WeightForm::unitOption(QGroupBox *frame, std::size_t index, const QRect &r)
 {
-    const Unit &u = units[index];
-    auto *o = option(frame, u.option, QLatin1String(u.caption), r);
+    auto *o = option(frame, unitOptions[index].name, QLatin1String(unitOptions[index].caption), r);
     connect(o, &QRadioButton::toggled, this, [this, index](bool on) {
         if (!on)
             return;
-        for (QLineEdit *caption : unitCaptions)
-            caption->setText(QLatin1String(units[index].captionText));
+        for (QLineEdit *caption : std::as_const(unitCaptions))
+            caption->setText(QLatin1String(units[index].name));
         unitFactor = units[index].factor;
         calculate();
     });
@@ -53,31 +54,32 @@ QLineEdit *WeightForm::weightBox(const QRect &r)
                          .bg = colour::black,
                          .font = sans(13.5, true),
                          .align = Qt::AlignHCenter,
-                         .border = false,
                          .toolTip = QStringLiteral("weight in Kg")});
     return txtWeight;
 }
 
 QLineEdit *WeightForm::kgCaption(const QRect &r, Qt::Alignment align)
 {
-    auto *t =
-        textBox(this, "Text1", QStringLiteral("Kg"), r, {.font = sans(9.75, true), .align = align, .border = false});
-    t->setAccessibleName(QStringLiteral("Kg"));
-    return t;
+    return textBox(this, "Text1", QStringLiteral("Kg"), r,
+                   {.font = sans(9.75, true), .align = align, .accessibleName = QStringLiteral("Kg")});
 }
 
 QLineEdit *WeightForm::captionBox(const char *name, const QString &text, const QRect &r, const QString &toolTip)
 {
-    auto *t = textBox(this, name, text, r, {.align = Qt::AlignHCenter, .border = false, .toolTip = toolTip});
-    if (toolTip.isEmpty())
-        t->setAccessibleName(QStringLiteral("unit"));
-    return t;
+    return textBox(this, name, text, r,
+                   {.align = Qt::AlignHCenter,
+                    .toolTip = toolTip,
+                    .accessibleName = toolTip.isEmpty() ? QStringLiteral("unit") : QString()});
 }
 
 QLineEdit *WeightForm::inputBox(const char *name, const QRect &r, const QString &toolTip)
 {
     auto *t = textBox(this, name, QString(), r,
-                      {.bg = colour::yellow, .font = sans(9.75, true), .align = Qt::AlignHCenter, .toolTip = toolTip});
+                      {.bg = colour::yellow,
+                       .font = sans(9.75, true),
+                       .align = Qt::AlignHCenter,
+                       .border = true,
+                       .toolTip = toolTip});
     connect(t, &QLineEdit::textChanged, this, [this] { calculate(); });
     onClick(t, [this] { calculate(); });
     return t;

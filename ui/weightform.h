@@ -1,9 +1,13 @@
 #pragma once
 
-#include "ui/formkit.h"
+#include "ui/kit/form.h"
 
-#include <QPointer>
+#include <QList>
 
+#include <array>
+#include <functional>
+
+class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -22,6 +26,16 @@ public:
 
     double unitFactor = 1;
     double materialFactor = 1;
+
+    // The option buttons, in the order of the material and unit tables of calc/weights.h.
+    struct OptionButton
+    {
+        const char *name;
+        const char *caption;
+    };
+    static constexpr std::array<OptionButton, 3> materialOptions{
+        {{"optSteel", "Steel"}, {"optAluminium", "Aluminium"}, {"optTitanium", "Titanium"}}};
+    static constexpr std::array<OptionButton, 2> unitOptions{{{"optmm", "mm"}, {"optInches", "inches"}}};
 
 protected:
     // Creates the option of material or unit `index` in `frame`.

@@ -1,3 +1,4 @@
+#include "calc/centring.h"
 #include "calc/numbers.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,9 @@
 // however often it is chosen.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
-#include "ui/formkit.h"
+#include "app/windows.h"
 #include "version.h"
 
 #include <QAction>
@@ -54,7 +55,7 @@ class tst_About : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        menu = vorvan::startProgram();
         QVERIFY(menu);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
     }
@@ -69,18 +70,18 @@ private Q_SLOTS:
         QVERIFY(uitest::noStrayDialogs());
     }
 
-    void layoutAsDesigned_data()
+    void controlsStandInTheirPlaces_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
-        // Left, top, width, height in twips as designed.
+        // Left, top, width, height in twips, as the window lays them out.
         QTest::newRow("Image1") << "Image1" << QRect(240, 120, 3720, 900);
         QTest::newRow("Label3") << "Label3" << QRect(240, 1200, 1935, 735);
         QTest::newRow("Label2") << "Label2" << QRect(2640, 1560, 1215, 255);
         QTest::newRow("Label4") << "Label4" << QRect(240, 2400, 1935, 375);
         QTest::newRow("cmdReturn") << "cmdReturn" << QRect(2880, 2400, 1095, 375);
     }
-    void layoutAsDesigned()
+    void controlsStandInTheirPlaces()
     {
         QFETCH(QString, name);
         QFETCH(QRect, twips);
@@ -180,20 +181,20 @@ private Q_SLOTS:
     {
         QWidget *w = openAbout();
         QVERIFY(w);
-        QHash<QString, QRect> designed;
+        QHash<QString, QRect> laidOut;
         for (QWidget *c : w->findChildren<QWidget *>())
             if (!c->objectName().isEmpty() && c->objectName() != QLatin1String("shapeLayer"))
-                designed.insert(c->objectName(), c->geometry());
-        QVERIFY(designed.size() >= 5);
+                laidOut.insert(c->objectName(), c->geometry());
+        QVERIFY(laidOut.size() >= 5);
         const QSize before = w->size();
         w->showMaximized();
         QTRY_VERIFY(w->width() > before.width() && w->height() > before.height());
-        for (auto it = designed.cbegin(); it != designed.cend(); ++it)
+        for (auto it = laidOut.cbegin(); it != laidOut.cend(); ++it)
             QCOMPARE(w->findChild<QWidget *>(it.key())->geometry(), it.value());
         const QImage shot = w->grab().toImage();
         QCOMPARE(shot.pixelColor(QPoint(w->width() - 2, w->height() - 2) * shot.devicePixelRatio()),
                  QColor(255, 255, 255));
-        // The rule keeps its designed length: the pixel past its end stays white.
+        // The rule keeps its length: the pixel past its end stays white.
         QCOMPARE(shot.pixelColor(QPoint(px(4080) + 3, px(2040)) * shot.devicePixelRatio()), QColor(255, 255, 255));
         QVERIFY(shot.pixelColor(QPoint(px(2000), px(2040)) * shot.devicePixelRatio()) != QColor(255, 255, 255));
         uitest::grab(w, QStringLiteral("frmAbout-maximized.png"));

@@ -3,7 +3,9 @@
 // value boxes expose their text, sliders their value and limits.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -46,7 +48,7 @@ class tst_Accessibility : public QObject
 private Q_SLOTS:
     void everyReachableControlIsNamed()
     {
-        auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        auto *menu = vorvan::startProgram();
         vorvan::openEveryWindow(menu);
         QStringList problems;
         int windows = 0;

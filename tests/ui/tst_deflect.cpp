@@ -4,7 +4,9 @@
 // errors the "Error N" box, after which the window carries on.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 #include "ui/frmdeflect.h"
 
 #include <QApplication>
@@ -107,7 +109,7 @@ private Q_SLOTS:
     {
         delete w;
         w = nullptr;
-        auto *menu = qobject_cast<QMainWindow *>(startProgram());
+        auto *menu = startProgram();
         QVERIFY(menu);
         QTest::mouseClick(CHILD(QPushButton, menu, "cmdDeflect"), Qt::LeftButton);
         QWidget *opened = uitest::topLevel(QStringLiteral("frmDeflect"));
@@ -185,39 +187,39 @@ private Q_SLOTS:
 
     void looks()
     {
-        QCOMPARE(kit::background(w), kit::colour::white);
+        QCOMPARE(uitest::background(w), kit::colour::white);
         const QColor blue(0, 0, 192);
         for (const char *name : {"lblWireLoad", "lblMaxWrap", "lblMaxRes", "Label14", "Label4", "lblMinRes", "Label15",
                                  "Label1", "lblWireLoad2"}) {
             auto *l = lbl(QLatin1String(name));
-            QCOMPARE(kit::foreground(l), blue);
-            QCOMPARE(kit::background(l), kit::colour::white);
+            QCOMPARE(uitest::foreground(l), blue);
+            QCOMPARE(uitest::background(l), kit::colour::white);
             QVERIFY(!l->font().bold());
             QCOMPARE(l->frameShape(), QFrame::NoFrame);
         }
         for (const char *name : {"txtWire", "txtWrapMax", "txtWrapMin"}) {
             auto *e = box(name);
-            QCOMPARE(kit::background(e), kit::colour::yellow);
+            QCOMPARE(uitest::background(e), kit::colour::yellow);
             QVERIFY(e->font().bold());
             QCOMPARE(e->font().pixelSize(), kit::sans(8.25, true).pixelSize());
             QVERIFY(e->alignment() & Qt::AlignHCenter);
         }
         for (const char *name : {"lblResMax", "lblResMin", "lblWireMin", "lblWireMax"}) {
             auto *l = lbl(QLatin1String(name));
-            QCOMPARE(kit::background(l), kit::colour::white);
+            QCOMPARE(uitest::background(l), kit::colour::white);
             QCOMPARE(l->frameShape(), QFrame::Box);
             QVERIFY(l->font().bold());
             QVERIFY(l->alignment() & Qt::AlignHCenter);
         }
         for (const char *name : {"lblResAvg", "lblPercentLoad", "lblAvgWrapAng", "lblOpError"}) {
             auto *l = lbl(QLatin1String(name));
-            QCOMPARE(kit::background(l), kit::colour::white);
+            QCOMPARE(uitest::background(l), kit::colour::white);
             QCOMPARE(l->frameShape(), QFrame::NoFrame);
             QVERIFY(l->font().bold());
             QVERIFY(l->alignment() & Qt::AlignLeft);
         }
         auto *cmdCompute = CHILD(QPushButton, w, "cmdCompute");
-        QCOMPARE(kit::background(cmdCompute), QColor(192, 192, 192));
+        QCOMPARE(uitest::background(cmdCompute), QColor(192, 192, 192));
         QCOMPARE(cmdCompute->font().pixelSize(), kit::sans(12).pixelSize());
         auto *Image1 = CHILD(kit::Picture, w, "Image1");
         QCOMPARE(Image1->resource(), QStringLiteral(":/pictures/wrap.svg"));
@@ -240,7 +242,7 @@ private Q_SLOTS:
             if (frmDeflect::tagOf(c) == QLatin1String("V"))
                 results << c->objectName();
         }
-        const QStringList design{
+        const QStringList expected{
             QStringLiteral("cmdCompute"),    QStringLiteral("txtWrapMin"),     QStringLiteral("txtWrapMax"),
             QStringLiteral("txtWire"),       QStringLiteral("Label1"),         QStringLiteral("lblOpError"),
             QStringLiteral("lblAvgWrapAng"), QStringLiteral("lblPercentLoad"), QStringLiteral("lblResAvg"),
@@ -249,7 +251,7 @@ private Q_SLOTS:
             QStringLiteral("lblMinRes"),     QStringLiteral("lblMaxRes"),      QStringLiteral("lblWireLoad2"),
             QStringLiteral("Label4"),        QStringLiteral("lblMaxWrap"),     QStringLiteral("lblWireLoad"),
             QStringLiteral("Image1")};
-        QCOMPARE(names, design);
+        QCOMPARE(names, expected);
         QCOMPARE(required, (QStringList{QStringLiteral("txtWrapMin"), QStringLiteral("txtWrapMax")}));
         QCOMPARE(results, resultControls);
         // Every named control of the window is in the list.
@@ -370,11 +372,15 @@ private Q_SLOTS:
 
     void renders()
     {
-        uitest::grab(w, QStringLiteral("frmDeflect_before.png"));
+        auto *line = CHILD(QLabel, w, "lblResAvg");
+        const QImage before = uitest::grab(w, QStringLiteral("frmDeflect_before.png"));
+        QCOMPARE(before.deviceIndependentSize().toSize(), w->size());
+        QCOMPARE(uitest::pixelsOf(before, line, Qt::black), 0); // an empty line shows nothing
         enter(QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("120"));
         calculate();
         QCOMPARE(visibleResults(), resultControls);
-        uitest::grab(w, QStringLiteral("frmDeflect_after.png"));
+        const QImage after = uitest::grab(w, QStringLiteral("frmDeflect_after.png"));
+        QVERIFY(uitest::pixelsOf(after, line, Qt::black) > 50);
     }
 
     void wrongOrderIsExchanged_data()

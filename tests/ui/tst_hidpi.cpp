@@ -3,8 +3,9 @@
 // resolution. The test runs itself twice, once per scale, and compares.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
-#include "ui/formkit.h"
+#include "app/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +18,7 @@ namespace {
 // Opens every window from the menu and prints each named control's geometry.
 int dumpGeometry()
 {
-    auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+    auto *menu = vorvan::startProgram();
     vorvan::openEveryWindow(menu);
     QTextStream out(stdout);
     QStringList lines;

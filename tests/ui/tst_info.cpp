@@ -3,7 +3,9 @@
 // size, every line of it inside the view, and nothing that moves or scrolls.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 #include "ui/frminfo.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -100,7 +102,7 @@ class tst_Info : public QObject
     }
 
     // Row: menu entry, window, caption, client size, view position and size,
-    // the document's natural size (all twips, as designed), the document's title.
+    // the document's natural size (all twips, as the window lays them out), the document's title.
     static void windowTable()
     {
         QTest::addColumn<QString>("action");
@@ -135,7 +137,7 @@ class tst_Info : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        menu = vorvan::startProgram();
         QVERIFY(menu);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
     }
@@ -148,8 +150,8 @@ private Q_SLOTS:
         QVERIFY(uitest::noStrayDialogs());
     }
 
-    void opensAsDesigned_data() { windowTable(); }
-    void opensAsDesigned()
+    void opensWithItsLayout_data() { windowTable(); }
+    void opensWithItsLayout()
     {
         QFETCH(QString, action);
         QFETCH(QString, window);
@@ -232,9 +234,9 @@ private Q_SLOTS:
         QFETCH(QRect, view);
         QWidget *w = open(action, window);
         QVERIFY(w);
-        const QSize designed = w->size();
+        const QSize laidOut = w->size();
         w->showMaximized();
-        QTRY_VERIFY(w->width() > designed.width() || w->height() > designed.height());
+        QTRY_VERIFY(w->width() > laidOut.width() || w->height() > laidOut.height());
         auto *OLE1 = CHILD(DocumentView, w, "OLE1");
         QCOMPARE(OLE1->geometry(), twipsRect(view.x(), view.y(), view.width(), view.height()));
         const QImage shot = w->grab().toImage();

@@ -2,7 +2,9 @@
 // through the hook, the web-site line, and closing the menu alone.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +30,7 @@ private Q_SLOTS:
     void init()
     {
         recorder().clear();
-        menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        menu = vorvan::startProgram();
         QVERIFY(menu);
     }
 

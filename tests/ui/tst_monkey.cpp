@@ -15,9 +15,10 @@
 #include "uitest.h"
 
 #include "app/frmmenu.h"
+#include "app/maker.h"
 #include "app/shell.h"
 #include "calc/calculators.h"
-#include "ui/formkit.h"
+#include "ui/weightform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -378,13 +379,13 @@ public:
             box->installEventFilter(&m_clicks);
         }
         m_clicks.clicked = [this] { m_calculated = true; };
-        for (const Material &m : materials)
-            QObject::connect(child<QRadioButton>(m.option), &QRadioButton::toggled, window, [this](bool on) {
+        for (const auto &m : ui::WeightForm::materialOptions)
+            QObject::connect(child<QRadioButton>(m.name), &QRadioButton::toggled, window, [this](bool on) {
                 if (on)
                     m_calculated = m_materialChosen = true;
             });
-        for (const Unit &u : units)
-            QObject::connect(child<QRadioButton>(u.option), &QRadioButton::toggled, window, [this](bool on) {
+        for (const auto &u : ui::WeightForm::unitOptions)
+            QObject::connect(child<QRadioButton>(u.name), &QRadioButton::toggled, window, [this](bool on) {
                 if (on)
                     m_calculated = true;
             });
@@ -401,12 +402,12 @@ public:
     {
         int material = -1, unit = -1, checkedCount = 0;
         for (std::size_t i = 0; i < materials.size(); ++i)
-            if (child<QRadioButton>(materials[i].option)->isChecked()) {
+            if (child<QRadioButton>(ui::WeightForm::materialOptions[i].name)->isChecked()) {
                 material = static_cast<int>(i);
                 ++checkedCount;
             }
         for (std::size_t i = 0; i < units.size(); ++i)
-            if (child<QRadioButton>(units[i].option)->isChecked()) {
+            if (child<QRadioButton>(ui::WeightForm::unitOptions[i].name)->isChecked()) {
                 unit = static_cast<int>(i);
                 ++checkedCount;
             }
@@ -432,9 +433,8 @@ public:
         }
         expect(problems, "txtWeight", weight);
         expect(problems, "txtMat",
-               m_materialChosen ? QLatin1String(materials[std::size_t(material)].captionText)
-                                : QStringLiteral("Steel"));
-        const QString unitText = QLatin1String(units[std::size_t(unit)].captionText);
+               m_materialChosen ? QLatin1String(materials[std::size_t(material)].name) : QStringLiteral("Steel"));
+        const QString unitText = QLatin1String(units[std::size_t(unit)].name);
         for (const char *caption : m_pin ? std::vector<const char *>{"txtDia", "txtLen"}
                                          : std::vector<const char *>{"txtHt", "txtLen", "txtWd"})
             expect(problems, caption, unitText);
@@ -794,7 +794,7 @@ public:
         expectedBoxes.clear();
         outcomes.clear();
         criticalMessages.clear();
-        m_menu = qobject_cast<QMainWindow *>(startProgram());
+        m_menu = startProgram();
         for (QAction *a : m_menu->menuBar()->findChildren<QAction *>())
             if (a->objectName().startsWith(QLatin1String("mnu")) && a->objectName() != QLatin1String("mnuExit") &&
                 !a->isSeparator() && !a->menu())

@@ -4,9 +4,10 @@
 // g*0.0417 tenths of a mV/V, the slider centre g*0.03125).
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 #include "calc/pindesign.h"
-#include "ui/formkit.h"
 #include "ui/frmpincalc.h"
 
 #include <QAccessible>
@@ -60,8 +61,8 @@ class tst_PinCalc : public QObject
             return e->text();
         return w->findChild<QLabel *>(QLatin1String(name))->text();
     }
-    QColor bg(const char *name) { return kit::background(w->findChild<QWidget *>(QLatin1String(name))); }
-    QColor fg(const char *name) { return kit::foreground(w->findChild<QWidget *>(QLatin1String(name))); }
+    QColor bg(const char *name) { return uitest::background(w->findChild<QWidget *>(QLatin1String(name))); }
+    QColor fg(const char *name) { return uitest::foreground(w->findChild<QWidget *>(QLatin1String(name))); }
     QColor fill(const char *shape)
     {
         return CHILD(kit::ShapeLayer, w, "shapeLayer")->shape(QLatin1String(shape))->fill.value_or(QColor());
@@ -107,7 +108,7 @@ class tst_PinCalc : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        menu = qobject_cast<QMainWindow *>(startProgram());
+        menu = startProgram();
         QVERIFY(menu);
     }
 
@@ -208,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(c->geometry(), kit::at(twips.x(), twips.y(), twips.width(), twips.height()));
         if (!text.isNull() || name != QLatin1String("lblInfo"))
             QCOMPARE(this->text(qPrintable(name)), text);
-        QCOMPARE(kit::background(c), background);
+        QCOMPARE(uitest::background(c), background);
         QCOMPARE(c->font().pixelSize(), kit::sans(points, bold).pixelSize());
         QCOMPARE(c->font().bold(), bold);
         const Qt::Alignment a = qobject_cast<QLabel *>(c) ? qobject_cast<QLabel *>(c)->alignment()
@@ -555,7 +556,11 @@ private Q_SLOTS:
         step("hsbLoad", false);
         QCOMPARE(text("lblAlarm"), QStringLiteral("Acceptable Output range"));
         QVERIFY2(overflowing().isEmpty(), qPrintable(overflowing()));
-        uitest::grab(w, QStringLiteral("frmPinCalc-acceptable.png"));
+        const QImage shot = uitest::grab(w, QStringLiteral("frmPinCalc-acceptable.png"));
+        QCOMPARE(shot.deviceIndependentSize().toSize(), w->size());
+        // The status is drawn in black, the gauge's column in navy.
+        QVERIFY(uitest::pixelsOf(shot, CHILD(QLabel, w, "lblAlarm"), Qt::black) > 50);
+        QVERIFY(uitest::pixelsOf(shot, w->findChild<QWidget *>(QStringLiteral("pgBar")), QColor(0, 0, 128)) > 1000);
     }
 
     void cleanupTestCase() { QVERIFY(uitest::noStrayDialogs()); }

@@ -5,8 +5,9 @@
 #include "uitest.h"
 
 #include "app/errortraps.h"
+#include "app/frmmenu.h"
 #include "app/shell.h"
-#include "ui/formkit.h"
+#include "app/windows.h"
 #include "ui/frmsigloss.h"
 
 #include <QAction>
@@ -63,8 +64,8 @@ private Q_SLOTS:
         QCOMPARE(outer.left(), qRound((screen.width() - outer.width()) / 2.0));
         QCOMPARE(outer.top(), qRound((screen.height() - outer.height()) / 2.0));
         QCOMPARE(CHILD(vorvan::kit::Picture, window, "Image1")->resource(), QStringLiteral(":/pictures/offaxis.svg"));
-        QCOMPARE(vorvan::kit::background(box), QColor(255, 255, 0));
-        QCOMPARE(vorvan::kit::foreground(result), QColor(0, 0, 192));
+        QCOMPARE(uitest::background(box), QColor(255, 255, 0));
+        QCOMPARE(uitest::foreground(result), QColor(0, 0, 192));
         QVERIFY(result->font().bold());
     }
 
@@ -194,7 +195,11 @@ private Q_SLOTS:
     {
         uitest::retype(box, QStringLiteral("30"));
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        uitest::grab(window, QStringLiteral("frmSigLoss-30.png"));
+        const QImage shot = uitest::grab(window, QStringLiteral("frmSigLoss-30.png"));
+        QCOMPARE(shot.deviceIndependentSize().toSize(), window->size());
+        // The result is drawn in its dark blue, the angle box in yellow.
+        QVERIFY(uitest::pixelsOf(shot, result, QColor(0, 0, 192)) > 20);
+        QVERIFY(uitest::pixelsOf(shot, box, QColor(255, 255, 0)) > 100);
     }
 
     void menuEntryBringsTheOpenWindowForward()

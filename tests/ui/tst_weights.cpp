@@ -2,7 +2,9 @@
 // the named boxes, clicking options and boxes.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 #include "ui/frmlinkweight.h"
 #include "ui/frmpinweight.h"
 
@@ -28,8 +30,9 @@ class tst_Weights : public QObject
 private Q_SLOTS:
     void init()
     {
-        vorvan::openWindow(pin);
-        vorvan::openWindow(link);
+        QPointer<vorvan::kit::Form> pinWindow, linkWindow;
+        pin = qobject_cast<frmPinWeight *>(vorvan::openWindow(pinWindow, vorvan::windowEntry("frmPinWeight")));
+        link = qobject_cast<frmLinkWeight *>(vorvan::openWindow(linkWindow, vorvan::windowEntry("frmLinkWeight")));
     }
 
     void cleanup()
@@ -58,9 +61,9 @@ private Q_SLOTS:
         QCOMPARE(pin->size(), QSize(513, 338));
         QCOMPARE(link->size(), QSize(497, 318));
         // The look of the result and of an input.
-        QCOMPARE(vorvan::kit::foreground(box(pin, "txtWeight")), QColor(255, 0, 0));
-        QCOMPARE(vorvan::kit::background(box(pin, "txtWeight")), QColor(0, 0, 0));
-        QCOMPARE(vorvan::kit::background(box(link, "txtWidth")), QColor(255, 255, 0));
+        QCOMPARE(uitest::foreground(box(pin, "txtWeight")), QColor(255, 0, 0));
+        QCOMPARE(uitest::background(box(pin, "txtWeight")), QColor(0, 0, 0));
+        QCOMPARE(uitest::background(box(link, "txtWidth")), QColor(255, 255, 0));
         QCOMPARE(box(pin, "txtDiameter")->toolTip(), QStringLiteral("diameter"));
         QCOMPARE(box(pin, "txtDiameter")->accessibleName(), QStringLiteral("diameter"));
     }
@@ -255,7 +258,7 @@ private Q_SLOTS:
         QCOMPARE(weight(link), QStringLiteral("0.00"));
     }
 
-    void tabOrderFollowsTheDesign()
+    void tabOrderFollowsTheLayout()
     {
         pin->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(pin));
@@ -286,9 +289,17 @@ private Q_SLOTS:
         retype(box(link, "txtLength"), QStringLiteral("1000"));
         retype(box(link, "txtWidth"), QStringLiteral("100"));
         retype(box(link, "txtHeight"), QStringLiteral("50"));
-        uitest::grab(pin, QStringLiteral("frmPinWeight-3.08.png"));
-        uitest::grab(link, QStringLiteral("frmLinkWeight-39.21.png"));
+        QCOMPARE(weight(pin), QStringLiteral("3.08"));
         QCOMPARE(weight(link), QStringLiteral("39.21"));
+        const QList<QPair<QWidget *, QString>> shots{{pin, QStringLiteral("frmPinWeight-3.08.png")},
+                                                     {link, QStringLiteral("frmLinkWeight-39.21.png")}};
+        for (const auto &[window, file] : shots) {
+            const QImage shot = uitest::grab(window, file);
+            QCOMPARE(shot.deviceIndependentSize().toSize(), window->size());
+            // The weight is drawn in red on its black box.
+            QVERIFY(uitest::pixelsOf(shot, box(window, "txtWeight"), QColor(255, 0, 0)) > 20);
+            QVERIFY(uitest::pixelsOf(shot, box(window, "txtWeight"), QColor(0, 0, 0)) > 1000);
+        }
     }
 };
 

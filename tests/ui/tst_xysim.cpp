@@ -4,8 +4,9 @@
 #include "uitest.h"
 
 #include "app/errortraps.h"
+#include "app/frmmenu.h"
 #include "app/shell.h"
-#include "ui/formkit.h"
+#include "app/windows.h"
 #include "ui/frmxysim.h"
 
 #include <QAction>
@@ -55,10 +56,7 @@ private:
     }
 
     // The colour of the window's picture at a point given in twips.
-    QColor colourAt(const QImage &image, double x, double y) const
-    {
-        return image.pixelColor(vorvan::kit::point(x, y));
-    }
+    QColor colourAt(const QImage &image, double x, double y) const { return image.pixelColor(uitest::point(x, y)); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -145,12 +143,12 @@ private Q_SLOTS:
         for (const char *name : {"Label9", "Label10", "Label11", "Label12", "Label13", "Label14"}) {
             auto *l = window->findChild<QLabel *>(QLatin1String(name));
             QVERIFY2(l, name);
-            QCOMPARE(vorvan::kit::foreground(l), white);
+            QCOMPARE(uitest::foreground(l), white);
             QVERIFY2(!l->autoFillBackground(), name);
         }
         for (const char *name : {"Label7", "Label5", "Label8", "Label6", "Label1", "Label3", "Label2", "Label4"}) {
             auto *l = window->findChild<QLabel *>(QLatin1String(name));
-            QCOMPARE(vorvan::kit::foreground(l), QColor(0, 0, 128));
+            QCOMPARE(uitest::foreground(l), QColor(0, 0, 128));
             QVERIFY2(l->font().bold(), name);
         }
         for (const char *name : {"lblXoutput", "lblYoutput", "lblAngle"}) {

@@ -1,6 +1,7 @@
 #include "uitest.h"
 
 #include "app/shell.h"
+#include "ui/kit/geometry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,11 +76,43 @@ void retype(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-void grab(QWidget *w, const QString &fileName)
+QImage grab(QWidget *w, const QString &fileName)
 {
     const QString dir = QDir::current().filePath(QStringLiteral("screens"));
     QDir().mkpath(dir);
-    w->grab().save(dir + QLatin1Char('/') + fileName);
+    const QImage shot = w->grab().toImage();
+    shot.save(dir + QLatin1Char('/') + fileName);
+    return shot;
+}
+
+int pixelsOf(const QImage &shot, const QWidget *control, const QColor &colour)
+{
+    const qreal dpr = shot.devicePixelRatio();
+    const QRect inWindow(control->mapTo(control->window(), QPoint(0, 0)), control->size());
+    const QRect area = QRectF(QPointF(inWindow.topLeft()) * dpr, QSizeF(inWindow.size()) * dpr).toRect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (shot.valid(x, y) && shot.pixelColor(x, y).rgb() == colour.rgb())
+                ++count;
+    return count;
+}
+
+QColor background(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) ? w->palette().color(QPalette::Base)
+                                              : w->palette().color(QPalette::Window);
+}
+
+QColor foreground(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) ? w->palette().color(QPalette::Text)
+                                              : w->palette().color(QPalette::WindowText);
+}
+
+QPoint point(double leftTwips, double topTwips)
+{
+    return {vorvan::kit::px(leftTwips), vorvan::kit::px(topTwips)};
 }
 
 bool noStrayDialogs()

@@ -7,6 +7,10 @@
 // still appears and the test then fails in checkNoStrayDialogs().
 
 #include "app/hooks.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/look.h"
+#include "ui/kit/painted.h"
+#include "ui/kit/texts.h"
 
 #include <QLineEdit>
 #include <QList>
@@ -39,10 +43,19 @@ QWidget *topLevel(const QString &objectName);
 // Types text into a box as a user does: focus, select all, then key by key.
 void retype(QLineEdit *box, const QString &text);
 
-// Writes a window to a PNG under the build tree, for looking at.
-void grab(QWidget *w, const QString &fileName);
+// The window as it is drawn, also written to a PNG under the build tree, for looking at.
+QImage grab(QWidget *w, const QString &fileName);
+// How many pixels of exactly `colour` a picture of `control`'s window shows inside `control`.
+int pixelsOf(const QImage &shot, const QWidget *control, const QColor &colour);
 
 bool noStrayDialogs();
+
+// A control's colours as the windows set them: a text box's base and text, any
+// other control's window and window text.
+QColor background(const QWidget *w);
+QColor foreground(const QWidget *w);
+// A point given in twips, in pixels.
+QPoint point(double leftTwips, double topTwips);
 
 // Deletes every window a test left open, so that nothing outlives the application.
 void deleteLeftWindows();

@@ -1,0 +1,10 @@
+#include "calc/centring.h"
+
+namespace vorvan {
+
+WindowPosition centredPosition(float screenWidth, float screenHeight, float windowWidth, float windowHeight)
+{
+    return {(screenWidth - windowWidth) / 2.0f, (screenHeight - windowHeight) / 2.0f};
+}
+
+} // namespace vorvan

@@ -1,0 +1,31 @@
+#pragma once
+
+// Twips, the unit every position and size is given in, and where a window
+// goes on the screen when it loads.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+class QWidget;
+
+namespace vorvan::kit {
+
+// 15 twips to a device-independent pixel; Qt scales pixels for HiDPI screens.
+constexpr int twipsPerPixel = 15;
+int px(double twips);
+double twips(int pixels);
+QRect at(int left, int top, int width, int height); // twips in, pixels out
+
+// Where a window goes when it loads, in twips. The outer size and the top
+// left corner are those of the whole window, frame included.
+struct Placement
+{
+    QSize outer;                   // the outer size it sets; empty: it keeps its client size
+    std::optional<QPoint> topLeft; // none: centred on the screen by its outer size
+};
+void place(QWidget *window, const Placement &placement = {});
+
+} // namespace vorvan::kit
