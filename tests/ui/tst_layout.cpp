@@ -1,9 +1,11 @@
-// Every window the menu opens, at the design font: each caption and text fits
+// Every window the menu opens, in the windows' own fonts: each caption and text fits
 // its control, and no control leaves its window. Each window is also written to
 // a PNG under screens/ in the build tree, to be looked at.
 #include "uitest.h"
 
+#include "app/frmmenu.h"
 #include "app/shell.h"
+#include "app/windows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,10 +23,10 @@ class tst_Layout : public QObject
     Q_OBJECT
 
 private:
-    // Where a window's design places a control partly past its client area, and
+    // Where a window's layout places a control partly past its client area, and
     // by how much (pixels): the off-axis help view reaches 15 twips past the
     // right edge and is clipped there.
-    static QMargins designedOverhang(const QWidget *window, const QWidget *w)
+    static QMargins laidOutOverhang(const QWidget *window, const QWidget *w)
     {
         if (window->objectName() == QLatin1String("frmInfoOffax") && w->objectName() == QLatin1String("OLE1"))
             return {0, 0, 1, 0};
@@ -43,7 +45,7 @@ private:
                 w->objectName().startsWith(QLatin1String("qt_")))
                 continue;
             const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
-            fits(w, window->rect().marginsAdded(designedOverhang(window, w)).contains(inWindow),
+            fits(w, window->rect().marginsAdded(laidOutOverhang(window, w)).contains(inWindow),
                  QStringLiteral("outside the window"));
             const QFontMetrics fm(w->font());
             if (auto *l = qobject_cast<QLabel *>(w)) {
@@ -84,7 +86,7 @@ private:
 private Q_SLOTS:
     void everyWindowFits()
     {
-        auto *menu = qobject_cast<QMainWindow *>(vorvan::startProgram());
+        auto *menu = vorvan::startProgram();
         QVERIFY(menu);
         const int opened = vorvan::openEveryWindow(menu);
         QCOMPARE(opened, 12); // six calculators, five help windows and About
@@ -101,6 +103,89 @@ private Q_SLOTS:
         }
         QCOMPARE(checked, opened + 1);
         QVERIFY(uitest::noStrayDialogs());
+    }
+
+    // The keyboard focus order of the windows that give one, first to last.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("menu") << "frmMenu" << QStringList{"cmdPinWeight",  "cmdLinkWeight", "cmdPin",  "cmdDeflect",
+                                                          "cmdSignalLoss", "cmdXYsim",      "cmdClose"};
+        QTest::newRow("pin weight") << "frmPinWeight"
+                                    << QStringList{"txtDiameter", "txtLength", "optSteel",  "optAluminium",
+                                                   "optTitanium", "optmm",     "optInches", "txtWeight",
+                                                   "Text1",       "txtDia",    "txtLen",    "txtMat"};
+        QTest::newRow("link weight") << "frmLinkWeight"
+                                     << QStringList{"txtHeight",    "txtWidth",    "txtLength", "txtWeight", "Text1",
+                                                    "txtMat",       "txtHt",       "txtWd",     "txtLen",    "optSteel",
+                                                    "optAluminium", "optTitanium", "optmm",     "optInches"};
+        QTest::newRow("wrap angle") << "frmDeflect" << QStringList{"txtWire", "txtWrapMax", "txtWrapMin", "cmdCompute"};
+        QTest::newRow("about") << "frmAbout" << QStringList{"cmdReturn"};
+    }
+
+    void tabOrder()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, order);
+        QWidget *w = uitest::topLevel(window);
+        QVERIFY(w);
+        // The focus chain from the first control round to it again, as Tab walks it.
+        QWidget *first = w->findChild<QWidget *>(order.front());
+        QVERIFY(first);
+        QStringList chain;
+        QWidget *c = first;
+        do {
+            if ((c->focusPolicy() & Qt::TabFocus) && c->isVisibleTo(w) && c->window() == w &&
+                !c->objectName().startsWith(QLatin1String("qt_")))
+                chain << c->objectName();
+            c = c->nextInFocusChain();
+        } while (c != first);
+        QCOMPARE(chain, order);
+    }
+
+    // Result boxes in their own font, before any result is too wide for it.
+    void resultFonts_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        // Pixel sizes of bold Liberation Sans standing in for MS Sans Serif at 93 %:
+        // 13.5 pt * 96 / 72 * 0.93 = 16.7 -> 17; 12 pt -> 14.9 -> 15; 9.75 pt -> 12.1 -> 12;
+        // 8.25 pt -> 10.2 -> 10.
+        QTest::newRow("pin weight") << "frmPinWeight"
+                                    << "txtWeight" << 17 << true;
+        QTest::newRow("link weight") << "frmLinkWeight"
+                                     << "txtWeight" << 17 << true;
+        for (const char *box : {"txtOPMin", "txtOPMax", "txtOP", "txtSFlevel", "txtLoadMax"})
+            QTest::newRow(box) << "frmPinCalc" << box << 12 << true;
+        QTest::newRow("lblAlarm") << "frmPinCalc"
+                                  << "lblAlarm" << 15 << true;
+        QTest::newRow("lblBreak") << "frmPinCalc"
+                                  << "lblBreak" << 12 << true;
+        for (const char *box : {"lblResMin", "lblResMax", "lblWireMin", "lblWireMax", "lblResAvg", "lblPercentLoad",
+                                "lblAvgWrapAng", "lblOpError"})
+            QTest::newRow(box) << "frmDeflect" << box << 10 << true;
+        QTest::newRow("lblLoss") << "frmSigLoss"
+                                 << "lblLoss" << 10 << true;
+        for (const char *box : {"lblXoutput", "lblYoutput", "lblAngle"})
+            QTest::newRow(box) << "frmXYsim" << box << 10 << true;
+    }
+
+    void resultFonts()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        QWidget *w = uitest::topLevel(window);
+        QVERIFY(w);
+        QWidget *c = w->findChild<QWidget *>(control);
+        QVERIFY(c);
+        QCOMPARE(c->font().family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(c->font().pixelSize(), pixels);
+        QCOMPARE(c->font().bold(), bold);
     }
 };
 
