@@ -68,6 +68,9 @@ frmMenu::frmMenu()
 
     tabOrder({cmdPinWeight, cmdLinkWeight, cmdPin, cmdDeflect, cmdSignalLoss, cmdXYsim, cmdClose});
 
+    // The client area below the menu bar, as the window is laid out.
+    resize(px(4440), px(6870) + menuBar()->sizeHint().height());
+
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     addEntry(mnuFile, "mnuPinWeight", QStringLiteral("Pin Weight"));
@@ -116,9 +119,12 @@ void frmMenu::Form_Load()
 
 void frmMenu::lblWebSite_Click()
 {
-    if (!hooks().openUrl(QUrl(QLatin1String(maker::webUrl))))
+    // The box comes when the launch is known to have failed, which may be after
+    // this handler has returned.
+    hooks().openUrl(QUrl(QLatin1String(maker::webUrl)), [] {
         showMessageBox({QStringLiteral("Could Not Connect to ") + QLatin1String(maker::secondAddress),
                         QStringLiteral("Connection Error")});
+    });
 }
 
 void frmMenu::endProgram()

@@ -1,19 +1,46 @@
 #include "app/hooks.h"
 
-#include <QDesktopServices>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QIcon>
 #include <QMessageBox>
+#include <QProcess>
 
 #include <cstdlib>
 
 namespace vorvan {
 
+int titleBarWidthFor(const QString &title)
+{
+    // Window managers set titles in a bold face of about the size of ours;
+    // a little larger here, so that a wider title font still has room. Beside
+    // the title a title bar holds the window's icon, its close box and some
+    // padding: room for four such boxes.
+    QFont font = QApplication::font();
+    font.setPixelSize(font.pixelSize() > 0 ? font.pixelSize() * 5 / 4 : 13);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 4 * 24;
+}
+
 QMessageBox *makeMessageBox(const MessageRequest &request)
 {
     auto *box = new QMessageBox(request.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, request.title,
                                 request.text, QMessageBox::Ok);
+    // A plain dialog: a title and a close box, nothing to minimise or maximise.
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box->setWindowModality(Qt::ApplicationModal);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAbstractButton *button : box->buttons())
+        button->setIcon(QIcon());
+    // Wide enough that the window manager shows the whole title ("Error 6" over
+    // a one-word text would otherwise be cut to nothing): the box takes its
+    // width from its layout, so a spacer across the layout's foot widens it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(new QSpacerItem(titleBarWidthFor(request.title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 
@@ -28,7 +55,10 @@ AppHooks &hooks()
 {
     static AppHooks instance{
         presentMessageBox,
-        [](const QUrl &url) { return QDesktopServices::openUrl(url); },
+        // The desktop's own URL opener, which knows the user's browser.
+        [](const QUrl &url, std::function<void()> failed) {
+            startOpener({QStringLiteral("xdg-open")}, url, std::move(failed));
+        },
         // Ends at once: no window's close handling runs and nothing is asked.
         [](int code) { std::_Exit(code); },
     };
@@ -38,6 +68,31 @@ AppHooks &hooks()
 void showMessageBox(const MessageRequest &request)
 {
     hooks().showMessage(request);
+}
+
+void startOpener(const QStringList &opener, const QUrl &url, std::function<void()> failed)
+{
+    // No parent: a process object that outlives the program must not end the
+    // browser with it, as a destroyed QProcess would.
+    auto *process = new QProcess;
+    process->setProgram(opener.value(0));
+    process->setArguments(opener.mid(1) << url.toString());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    const auto end = [process, failed](bool success) {
+        process->disconnect();
+        process->deleteLater();
+        if (!success)
+            failed();
+    };
+    QObject::connect(process, &QProcess::errorOccurred, process, [end](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            end(false);
+    });
+    QObject::connect(process, &QProcess::finished, process, [end](int code, QProcess::ExitStatus status) {
+        end(status == QProcess::NormalExit && code == 0);
+    });
+    process->start();
 }
 
 } // namespace vorvan

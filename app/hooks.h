@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -22,16 +23,27 @@ struct MessageRequest
 struct AppHooks
 {
     std::function<void(const MessageRequest &)> showMessage;
-    std::function<bool(const QUrl &)> openUrl;
+    // Starts the desktop's browser on a web address and returns at once;
+    // `failed` runs once, when it is known that no browser could be started.
+    std::function<void(const QUrl &, std::function<void()> failed)> openUrl;
     std::function<void(int)> exitProcess;
 };
 
 AppHooks &hooks();
 
-// The box as the program shows it: application-modal, one OK button, deleted when closed.
+// The box as the program shows it: an application-modal plain dialog, one OK
+// button without an icon, wide enough for its title, deleted when closed.
 QMessageBox *makeMessageBox(const MessageRequest &request);
+// The least width of a window whose title bar shows `title` whole.
+int titleBarWidthFor(const QString &title);
 
 // Application-modal box with one OK button; returns when it is dismissed.
 void showMessageBox(const MessageRequest &request);
+
+// Starts `opener` (a program and its first arguments) on `url` without waiting
+// for it. `failed` runs once if the program cannot be started, or when it ends
+// reporting failure (a URL opener that finds no browser); a browser that starts
+// is never waited for.
+void startOpener(const QStringList &opener, const QUrl &url, std::function<void()> failed);
 
 } // namespace vorvan

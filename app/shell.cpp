@@ -35,7 +35,10 @@ void installLook(QApplication &app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setFont(kit::defaultFont());
     app.setWindowIcon(programIcon(app.devicePixelRatio()));
-    app.setApplicationName(QStringLiteral("VorvanCalc"));
+    // One name ties the running windows to the desktop entry and its icon: the
+    // entry's file name, the Wayland application id and the X11 window class.
+    app.setApplicationName(QStringLiteral("example.vorvan.VorvanCalc"));
+    app.setDesktopFileName(QStringLiteral("example.vorvan.VorvanCalc"));
 }
 
 frmMenu *startProgram()

@@ -16,7 +16,9 @@ namespace vorvan::ui {
 
 using namespace kit;
 
-frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8500, 8000)
+// The client area is the outer size less a classic sizable frame (8 by 27
+// pixels), as the other calculators that set their outer size have it.
+frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8380, 7595)
 {
     setObjectName(QStringLiteral("frmPinCalc"));
 

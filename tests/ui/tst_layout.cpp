@@ -144,6 +144,52 @@ private Q_SLOTS:
         QCOMPARE(chain, order);
     }
 
+    // Where a window goes on a 1280 x 1024 screen, by its outer size and the frame
+    // the window manager reports: no frame, openbox's (1, 20, 1, 5), and a frame
+    // measured with a compositor's shadow, larger than the outer size leaves room
+    // for, which must never shrink the client area below the window's own.
+    void placement_data()
+    {
+        QTest::addColumn<QSize>("outer");   // twips; empty: the window keeps its client area
+        QTest::addColumn<bool>("atCorner"); // at 0, 0 rather than centred
+        QTest::addColumn<QSize>("client");  // the window's own client area, pixels
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QRect>("placed"); // the client area on the screen
+        const QSize menu(4700, 7700), pinCalc(8500, 8000);
+        // 4700 x 7700 twips = 313 x 513 px; its own client 296 x 480 (menu bar included).
+        QTest::newRow("menu, no frame") << menu << true << QSize(296, 480) << QMargins() << QRect(0, 0, 313, 513);
+        QTest::newRow("menu, openbox") << menu << true << QSize(296, 480) << QMargins(1, 20, 1, 5)
+                                       << QRect(1, 20, 311, 488);
+        QTest::newRow("menu, shadow") << menu << true << QSize(296, 480) << QMargins(40, 40, 40, 40)
+                                      << QRect(40, 40, 296, 480);
+        // 8500 x 8000 twips = 567 x 533 px: left (19200 - 8505) / 2 = 5347.5 twips = 356.5 -> 357 px,
+        // top (15360 - 7995) / 2 = 3682.5 twips = 245.5 -> 246 px.
+        QTest::newRow("load pin, no frame")
+            << pinCalc << false << QSize(559, 506) << QMargins() << QRect(357, 246, 567, 533);
+        QTest::newRow("load pin, openbox")
+            << pinCalc << false << QSize(559, 506) << QMargins(1, 20, 1, 5) << QRect(358, 266, 565, 508);
+        // 567 - 80 < 559: the client keeps 559 x 506, the outer grows to 639 x 586:
+        // left (19200 - 9585) / 2 = 4807.5 twips -> 321 px, top (15360 - 8790) / 2 = 3285 twips = 219 px.
+        QTest::newRow("load pin, shadow")
+            << pinCalc << false << QSize(559, 506) << QMargins(40, 40, 40, 40) << QRect(361, 259, 559, 506);
+        // Pin weight keeps 513 x 338; outer 515 x 363: left (19200 - 7725) / 2 = 5737.5 twips -> 383 px,
+        // top (15360 - 5445) / 2 = 4957.5 twips -> 331 px.
+        QTest::newRow("pin weight, openbox")
+            << QSize() << false << QSize(513, 338) << QMargins(1, 20, 1, 5) << QRect(384, 351, 513, 338);
+    }
+
+    void placement()
+    {
+        QFETCH(QSize, outer);
+        QFETCH(bool, atCorner);
+        QFETCH(QSize, client);
+        QFETCH(QMargins, frame);
+        QFETCH(QRect, placed);
+        const vorvan::kit::Placement p{.outer = outer,
+                                       .topLeft = atCorner ? std::optional(QPoint(0, 0)) : std::nullopt};
+        QCOMPARE(vorvan::kit::placedGeometry(p, client, frame, QRect(0, 0, 1280, 1024)), placed);
+    }
+
     // Result boxes in their own font, before any result is too wide for it.
     void resultFonts_data()
     {

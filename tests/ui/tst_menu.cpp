@@ -3,10 +3,12 @@
 #include "uitest.h"
 
 #include "app/frmmenu.h"
+#include "app/platform.h"
 #include "app/shell.h"
 #include "app/windows.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -200,6 +202,42 @@ private Q_SLOTS:
         QCOMPARE(recorder().messages[0].exclamation, false);
     }
 
+    // The real launch, with stand-ins for the desktop's URL opener: one that
+    // starts a browser and ends well, one that does not exist, and one that
+    // runs a while and then reports that it found no browser.
+    void openerOutcomes_data()
+    {
+        QTest::addColumn<QStringList>("opener");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("browser starts") << QStringList{"sh", "-c", "sleep 0.3", "opener"} << 0;
+        QTest::newRow("opener cannot start") << QStringList{"/nonexistent/xdg-open"} << 1;
+        QTest::newRow("no browser") << QStringList{"sh", "-c", "sleep 0.3; exit 3", "opener"} << 1;
+    }
+
+    void openerOutcomes()
+    {
+        QFETCH(QStringList, opener);
+        QFETCH(int, boxes);
+        const auto keep = vorvan::hooks().openUrl;
+        vorvan::hooks().openUrl = [opener](const QUrl &url, std::function<void()> failed) {
+            vorvan::startOpener(opener, url, std::move(failed));
+        };
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(CHILD(QLabel, menu, "lblWebSite"), Qt::LeftButton);
+        // The click returns at once, long before the opener ends.
+        QVERIFY(clock.elapsed() < 250);
+        if (opener.size() > 1)
+            QVERIFY(recorder().messages.isEmpty());
+        QTest::qWait(800);
+        vorvan::hooks().openUrl = keep;
+        QCOMPARE(recorder().messages.size(), boxes);
+        for (const vorvan::MessageRequest &m : std::as_const(recorder().messages)) {
+            QCOMPARE(m.title, QStringLiteral("Connection Error"));
+            QCOMPARE(m.text, QStringLiteral("Could Not Connect to www.vorvansystems.example"));
+        }
+    }
+
     void closingTheMenuLeavesACalculatorWorking()
     {
         action("mnuPinWeight")->trigger();
@@ -212,6 +250,43 @@ private Q_SLOTS:
         uitest::retype(CHILD(QLineEdit, calc, "txtLength"), QStringLiteral("200"));
         QCOMPARE(CHILD(QLineEdit, calc, "txtWeight")->text(), QStringLiteral("3.08"));
         QVERIFY(recorder().exits.isEmpty());
+    }
+
+    void platformChoice_data()
+    {
+        QTest::addColumn<QByteArray>("qtPlatform");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("sessionType");
+        QTest::addColumn<QByteArray>("x11Display");
+        QTest::addColumn<bool>("argument");
+        QTest::addColumn<QByteArray>("chosen"); // empty: Qt's own choice
+        QTest::newRow("X session") << QByteArray() << QByteArray() << QByteArray("x11") << QByteArray(":0") << false
+                                   << QByteArray();
+        QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland")
+                                               << QByteArray(":0") << false << QByteArray("xcb");
+        QTest::newRow("Wayland display only, XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray()
+                                                        << QByteArray(":1") << false << QByteArray("xcb");
+        QTest::newRow("Wayland session, XWayland")
+            << QByteArray() << QByteArray() << QByteArray("wayland") << QByteArray(":1") << false << QByteArray("xcb");
+        QTest::newRow("Wayland without X") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland")
+                                           << QByteArray() << false << QByteArray();
+        QTest::newRow("user's variable wins") << QByteArray("wayland") << QByteArray("wayland-0")
+                                              << QByteArray("wayland") << QByteArray(":0") << false << QByteArray();
+        QTest::newRow("user's argument wins") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland")
+                                              << QByteArray(":0") << true << QByteArray();
+        QTest::newRow("no display at all")
+            << QByteArray() << QByteArray() << QByteArray() << QByteArray() << false << QByteArray();
+    }
+
+    void platformChoice()
+    {
+        QFETCH(QByteArray, qtPlatform);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, sessionType);
+        QFETCH(QByteArray, x11Display);
+        QFETCH(bool, argument);
+        QFETCH(QByteArray, chosen);
+        QCOMPARE(vorvan::platformFor({qtPlatform, waylandDisplay, sessionType, x11Display, argument}), chosen);
     }
 
     // Every test program ends by deleting the windows its tests left open, so

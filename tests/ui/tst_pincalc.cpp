@@ -429,6 +429,11 @@ private Q_SLOTS:
         QCOMPARE(text("txtLoadMax"), QStringLiteral("202"));
         QVERIFY2(overflowing().isEmpty(), qPrintable(overflowing()));
         uitest::grab(w, QStringLiteral("frmPinCalc-tooLow.png"));
+        // An output slider of one position still shows its thumb, at its left end:
+        // the trough beside the left arrow differs from the trough beside the right one.
+        const QImage bar = slider("hsbOutput")->grab().toImage();
+        const int y = bar.height() / 2, arrow = bar.height();
+        QVERIFY(bar.pixelColor(arrow + 4, y) != bar.pixelColor(bar.width() - arrow - 4, y));
     }
 
     // Only an acceptable evaluation makes the bulb navy again. From too low (1 t) through too
@@ -561,6 +566,23 @@ private Q_SLOTS:
         // The status is drawn in black, the gauge's column in navy.
         QVERIFY(uitest::pixelsOf(shot, CHILD(QLabel, w, "lblAlarm"), Qt::black) > 50);
         QVERIFY(uitest::pixelsOf(shot, w->findChild<QWidget *>(QStringLiteral("pgBar")), QColor(0, 0, 128)) > 1000);
+    }
+
+    void focusedSliderIsMarked()
+    {
+        open();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QScrollBar *load = slider("hsbLoad");
+        const QColor mark = load->palette().color(QPalette::Highlight);
+        const auto edge = [load] {
+            const QImage image = load->grab().toImage();
+            return image.pixelColor(0, image.height() / 2);
+        };
+        slider("hsbDiameter")->setFocus();
+        QVERIFY(edge() != mark);
+        load->setFocus();
+        QCOMPARE(edge(), mark);
     }
 
     void cleanupTestCase() { QVERIFY(uitest::noStrayDialogs()); }

@@ -5,9 +5,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace vorvan::kit {
 
@@ -66,6 +69,31 @@ protected:
             return;
         }
         event->accept();
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (minimum() == maximum()) {
+            // One position only: Qt's bar would draw no thumb at all. Show it at
+            // that position, at the left end, as a desktop scroll bar does.
+            QPainter p(this);
+            QStyleOptionSlider opt;
+            initStyleOption(&opt);
+            opt.maximum = opt.minimum + 100;
+            opt.sliderPosition = opt.sliderValue = opt.minimum;
+            opt.pageStep = 1;
+            opt.subControls = QStyle::SC_All;
+            style()->drawComplexControl(QStyle::CC_ScrollBar, &opt, &p, this);
+        } else {
+            QScrollBar::paintEvent(event);
+        }
+        // Qt's style marks a focused scroll bar barely at all; keyboard users
+        // need to see which slider the arrow keys move.
+        if (hasFocus()) {
+            QPainter p(this);
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
     }
 };
 

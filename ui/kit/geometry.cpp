@@ -1,6 +1,7 @@
 #include "ui/kit/geometry.h"
 
 #include "calc/centring.h"
+#include "ui/kit/frame.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -26,83 +27,71 @@ QRect at(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
+QRect placedGeometry(const Placement &placement, QSize client, const QMargins &frame, const QRect &s)
+{
+    const QSize margins(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (!placement.outer.isEmpty())
+        client = client.expandedTo(QSize(px(placement.outer.width()), px(placement.outer.height())) - margins);
+    const QSize outer = client + margins;
+    QPoint frameTopLeft;
+    if (placement.topLeft) {
+        frameTopLeft = QPoint(px(placement.topLeft->x()), px(placement.topLeft->y()));
+    } else {
+        const WindowPosition pos =
+            centredPosition(static_cast<float>(twips(s.width())), static_cast<float>(twips(s.height())),
+                            static_cast<float>(twips(outer.width())), static_cast<float>(twips(outer.height())));
+        frameTopLeft = s.topLeft() + QPoint(px(pos.left), px(pos.top));
+    }
+    return {frameTopLeft + QPoint(frame.left(), frame.top()), client};
+}
+
 namespace {
 
-QSize frameExtra(const QWidget *window)
+QRect geometryFor(const QWidget *window, const Placement &placement, QSize client, const QMargins &frame)
 {
-    window->winId(); // the frame margins are known only for a created window
-    const QMargins m = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
-    return {m.left() + m.right(), m.top() + m.bottom()};
+    const QScreen *screen = window->screen();
+    return placedGeometry(placement, client, frame, screen ? screen->geometry() : QRect(0, 0, 1024, 768));
 }
 
-void moveTo(QWidget *window, double leftTwips, double topTwips)
-{
-    window->move(px(leftTwips), px(topTwips)); // a top-level move places the outer frame
-}
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen();
-    const QRect s = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const QSize outer = window->size() + frameExtra(window);
-    const WindowPosition pos =
-        centredPosition(static_cast<float>(twips(s.width())), static_cast<float>(twips(s.height())),
-                        static_cast<float>(twips(outer.width())), static_cast<float>(twips(outer.height())));
-    moveTo(window, s.x() * twipsPerPixel + pos.left, s.y() * twipsPerPixel + pos.top);
-}
-
-// On a desktop whose window manager draws the frame, the frame's size is known
-// only once the window is mapped. Until the window is first exposed this keeps
-// the outer size, and a centred window's centring, true to the real frame.
-class OuterSizeKeeper : public QObject
+// Where the window manager does not tell the frame before the window is shown,
+// the window is placed once more when it is first shown, by the frame it then has.
+class PlaceOnFirstExpose : public QObject
 {
 public:
-    OuterSizeKeeper(QWidget *window, QSize outer, bool centred)
-        : QObject(window), m_window(window), m_outer(outer), m_extra(frameExtra(window)), m_centred(centred)
+    PlaceOnFirstExpose(QWidget *window, const Placement &placement, QSize client)
+        : QObject(window), m_window(window), m_placement(placement), m_client(client)
     {
-        setObjectName(name());
+        window->windowHandle()->installEventFilter(this);
     }
-    static QString name() { return QStringLiteral("outerSizeKeeper"); }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Move || event->type() == QEvent::Show) {
-            // Once per frame size seen: the adjustment itself moves the window.
-            const QSize extra = frameExtra(m_window);
-            if (extra != m_extra) {
-                m_extra = extra;
-                m_window->resize(m_outer - extra);
-                if (m_centred)
-                    centreOnScreen(m_window);
-            }
-            if (event->type() == QEvent::Expose)
-                deleteLater();
+        if (event->type() == QEvent::Expose && m_window->windowHandle()->isExposed()) {
+            const QMargins frame = m_window->windowHandle()->frameMargins();
+            if (!frame.isNull())
+                m_window->setGeometry(geometryFor(m_window, m_placement, m_client, frame));
+            deleteLater();
         }
         return false;
     }
 
 private:
     QWidget *m_window;
-    QSize m_outer;
-    QSize m_extra;
-    bool m_centred;
+    Placement m_placement;
+    QSize m_client;
 };
 
 } // namespace
 
 void place(QWidget *window, const Placement &placement)
 {
-    if (!placement.outer.isEmpty()) {
-        const QSize outer(px(placement.outer.width()), px(placement.outer.height()));
-        window->resize(outer - frameExtra(window));
-        delete window->findChild<QObject *>(OuterSizeKeeper::name(), Qt::FindDirectChildrenOnly);
-        window->windowHandle()->installEventFilter(new OuterSizeKeeper(window, outer, !placement.topLeft));
-    }
-    if (placement.topLeft)
-        moveTo(window, placement.topLeft->x(), placement.topLeft->y());
-    else
-        centreOnScreen(window);
+    // The client area the window was built with is the least it keeps.
+    const QSize client = window->size();
+    const std::optional<QMargins> frame = frameBeforeShowing(window);
+    window->setGeometry(geometryFor(window, placement, client, frame.value_or(QMargins())));
+    if (!frame)
+        new PlaceOnFirstExpose(window, placement, client);
 }
 
 } // namespace vorvan::kit

@@ -3,6 +3,7 @@
 // Twips, the unit every position and size is given in, and where a window
 // goes on the screen when it loads.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -27,5 +28,12 @@ struct Placement
     std::optional<QPoint> topLeft; // none: centred on the screen by its outer size
 };
 void place(QWidget *window, const Placement &placement = {});
+
+// The client geometry, in pixels, of a window of client area `client` placed on
+// `screen` within a frame of `frame`: the client area is the outer size less the
+// frame, but never smaller than `client`, whatever frame a window manager
+// reports; the frame's top left is at the placement's corner, or where the
+// outer size is centred on the screen in single-precision twips.
+QRect placedGeometry(const Placement &placement, QSize client, const QMargins &frame, const QRect &screen);
 
 } // namespace vorvan::kit
