@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the .deb from the build tree, unpacks it into a scratch root and checks
 # that the program, its desktop entry, icons and metainfo are where the entry and
-# the metainfo say, and that both validate.
+# the metainfo say, and that both validate; that lintian finds no error or
+# warning, the manual page renders without warnings, the copyright file parses
+# and covers the source, and the changelog is for this version.
 set -euo pipefail
 build=$1
+src=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -17,6 +20,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 field Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries: $(field Depends)"
 field Depends | grep -q 'fonts-liberation2' || fail "Depends lacks the font"
+field Recommends | grep -qw 'xdg-utils' || fail "Recommends lacks xdg-utils (the web-site line needs xdg-open)"
+lint=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "$lint"; fail "lintian reports errors or warnings"; }
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
@@ -39,4 +44,30 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 [ -f "$root/usr/share/applications/$launchable" ] || fail "launchable $launchable missing"
 grep -q '<release version="1.3"' "$metainfo" || fail "no 1.3 release"
 grep -q '<binary>vorvancalc</binary>' "$metainfo" || fail "metainfo does not provide the binary"
+grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "metainfo does not name the MIT licence"
+
+man=$root/usr/share/man/man1/vorvancalc.1.gz
+[ -f "$man" ] || fail "no manual page"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$man" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "$warnings"; fail "manual page renders with warnings"; }
+lexgrog "$man" | grep -q '"vorvancalc - ' || fail "manual page has no NAME line for vorvancalc"
+
+doc=$root/usr/share/doc/vorvancalc
+[ -f "$doc/changelog.gz" ] || fail "no changelog.gz"
+[ "$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$(field Version)" ] ||
+    fail "latest changelog entry is not for $(field Version)"
+# Machine-readable copyright: strict parse, every Files pattern matches a file
+# of the source tree, every licence has its text, and the MIT text is LICENSE's.
+/usr/bin/python3 - "$doc/copyright" "$src" <<'PY' || fail "copyright file"
+import glob, os, sys
+from debian.copyright import Copyright
+c = Copyright(open(sys.argv[1]), strict=True)
+texts = {p.license.synopsis: p.license.text for p in c.all_license_paragraphs()}
+for p in c.all_files_paragraphs():
+    for pattern in p.files:
+        assert glob.glob(os.path.join(sys.argv[2], pattern)), f"Files: {pattern} matches nothing"
+    assert p.license.text or texts.get(p.license.synopsis), f"no text for licence {p.license.synopsis}"
+words = lambda t: " ".join(t.split())
+assert words(texts["MIT"]) in words(open(os.path.join(sys.argv[2], "LICENSE")).read()), "MIT text differs from LICENSE"
+PY
 echo "package ok: $(basename "$deb")"
