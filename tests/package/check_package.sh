@@ -29,6 +29,8 @@ dpkg -x "$deb" "$root"
 desktop=$root/usr/share/applications/example.vorvan.VorvanCalc.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
 desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+# Docks tie the running windows to the entry by their class, which the program sets to the entry's name.
+grep -qx 'StartupWMClass=example.vorvan.VorvanCalc' "$desktop" || fail "StartupWMClass is not the entry's name"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not on PATH"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
