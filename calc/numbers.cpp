@@ -48,21 +48,24 @@ int digitValue(char c, int base)
     return v < base ? v : -1;
 }
 
-// &H and &O integers as the classic runtime types them: up to 16 bits they are
-// a signed Integer (&HFFFF is -1), up to 32 bits a signed Long, beyond that an
-// overflow.
+// &H and &O integers as the classic runtimes type them: up to 16 bits a signed
+// Integer (&HFFFF is -1), up to 32 bits a signed Long (&HFFFFFFFF is -1), up
+// to 64 bits a signed 64-bit integer (&HFFFFFFFFFFFF is 281474976710655,
+// &HFFFFFFFFFFFFFFFF is -1); of a longer number the low 64 bits count.
 double readPrefixedInteger(Cursor &cur, int base)
 {
-    std::uint64_t value = 0;
+    std::uint64_t value = 0; // wraps round past 64 bits, keeping the low ones
     bool any = false;
+    bool beyond32Bits = false;
     for (int d; (d = digitValue(cur.peek(), base)) >= 0; cur.advance()) {
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
-        if (value > 0xFFFFFFFFull)
-            throw RuntimeError::overflow();
+        beyond32Bits = beyond32Bits || value > 0xFFFFFFFFull;
         any = true;
     }
     if (!any)
         return 0.0;
+    if (beyond32Bits)
+        return static_cast<double>(static_cast<std::int64_t>(value));
     if (value <= 0xFFFFull)
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));

@@ -145,8 +145,8 @@ void frmDeflect::cmdCompute_Click()
         WrapMin = readSingle(txtWrapMin);
         WireLoad = readSingle(txtWire);
 
-        lblWireMin->setText(general(WireLoad));
-        lblWireMax->setText(general(WireLoad));
+        showResult(lblWireMin, general(WireLoad));
+        showResult(lblWireMax, general(WireLoad));
 
         if (WrapMin > WrapMax) {
             showMessageBox({QStringLiteral("Larger angle entered as Smaller"), QStringLiteral("Invalid Data"), true});
@@ -174,14 +174,14 @@ void frmDeflect::cmdCompute_Click()
         PercentLoad = r.PercentLoad;
         OpError = r.OpError;
 
-        lblResMin->setText(number1(ResMin));
-        lblResMax->setText(number1(ResMax));
-        lblResAvg->setText(QStringLiteral("Average Resultant Load = ") + number1(r.AvgRes));
-        lblAvgWrapAng->setText(QStringLiteral("Average Resultant Wrap Angle = ") + number1(AvgWrap));
-        lblPercentLoad->setText(QStringLiteral("Average Resultant as Proportion of Wire Load = ") +
-                                number1(PercentLoad) + QStringLiteral(" %"));
-        lblOpError->setText(QStringLiteral("Output Error Due to Wrap Angle variation = \u00b1 ") + number1(OpError) +
-                            QStringLiteral(" %"));
+        showResult(lblResMin, number1(ResMin));
+        showResult(lblResMax, number1(ResMax));
+        showResult(lblResAvg, QStringLiteral("Average Resultant Load = ") + number1(r.AvgRes));
+        showResult(lblAvgWrapAng, QStringLiteral("Average Resultant Wrap Angle = ") + number1(AvgWrap));
+        showResult(lblPercentLoad, QStringLiteral("Average Resultant as Proportion of Wire Load = ") +
+                                       number1(PercentLoad) + QStringLiteral(" %"));
+        showResult(lblOpError, QStringLiteral("Output Error Due to Wrap Angle variation = \u00b1 ") + number1(OpError) +
+                                   QStringLiteral(" %"));
     });
 }
 

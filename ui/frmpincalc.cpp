@@ -153,9 +153,9 @@ void frmPinCalc::compute()
     outputMid = r.outputMid;
     const PinDesignTexts t = pinDesignTexts(r, d, L, o, numberFormat());
 
-    txtOPMin->setText(text(t.outputLow));
-    txtOPMax->setText(text(t.outputHigh));
-    txtOP->setText(text(t.output));
+    showResult(txtOPMin, text(t.outputLow));
+    showResult(txtOPMax, text(t.outputHigh));
+    showResult(txtOP, text(t.output));
 
     // The new range may move the output into it. Its change signal would
     // evaluate the moved value nested and this run would then finish with
@@ -169,8 +169,8 @@ void frmPinCalc::compute()
         return;
     }
 
-    txtSFlevel->setText(text(t.safetyFactor));
-    txtLoadMax->setText(text(t.ultimateLoad));
+    showResult(txtSFlevel, text(t.safetyFactor));
+    showResult(txtLoadMax, text(t.ultimateLoad));
 
     if (r.pinBreaks) {
         setBackground(txtSFlevel, colour::red);
@@ -189,13 +189,13 @@ void frmPinCalc::compute()
     if (r.proofCompromised) {
         setForeground(lblAlarm, colour::magenta);
         setForeground(txtOP, colour::red);
-        lblAlarm->setText(QStringLiteral("Proof Load compromised"));
+        showResult(lblAlarm, QStringLiteral("Proof Load compromised"));
     } else {
         setForeground(txtOP, colour::navy);
     }
 
     if (r.loadTooHigh) {
-        lblAlarm->setText(QStringLiteral("Load too High or diameter too Small"));
+        showResult(lblAlarm, QStringLiteral("Load too High or diameter too Small"));
         setForeground(lblAlarm, colour::red);
         setShapeFill(QStringLiteral("Shape2"), colour::red);
         setBackground(txtLoad, colour::red);
@@ -209,14 +209,14 @@ void frmPinCalc::compute()
 
     if (r.loadTooLow) {
         setForeground(lblAlarm, colour::blue);
-        lblAlarm->setText(QStringLiteral("Load too Low or diameter too Large"));
+        showResult(lblAlarm, QStringLiteral("Load too Low or diameter too Large"));
         setShapeFill(QStringLiteral("Shape1"), colour::lightCyan);
         setBackground(txtLoad, colour::lightCyan);
         setBackground(txtDiameter, colour::lightCyan);
     }
 
     if (r.acceptable) {
-        lblAlarm->setText(QStringLiteral("Acceptable Output range"));
+        showResult(lblAlarm, QStringLiteral("Acceptable Output range"));
         setForeground(lblAlarm, colour::black);
         setShapeFill(QStringLiteral("Shape1"), colour::navy);
     }

@@ -59,7 +59,7 @@ void frmSigLoss::txtLoadAngle_Change()
         }
         m_angle = r.angle;
         m_loss = r.loss;
-        lblLoss->setText(text(r.caption));
+        showResult(lblLoss, text(r.caption));
     });
 }
 

@@ -87,7 +87,7 @@ void frmXYsim::hsbAngle_Change()
 void frmXYsim::compute()
 {
     ErrorTraps::trapped([this] {
-        lblAngle->setText(text(integerText(hsbAngle->value())));
+        showResult(lblAngle, text(integerText(hsbAngle->value())));
         const XYBridges b = xyBridges(hsbAngle->value());
         LoadAngle = b.LoadAngle;
         XSign = b.XSign;
@@ -95,8 +95,8 @@ void frmXYsim::compute()
         YOutput = b.YOutput;
         XOutput = b.XOutput;
         const NumberFormat format = numberFormat();
-        lblXoutput->setText(text(outputText(XSign, XOutput, format)));
-        lblYoutput->setText(text(outputText(YSign, YOutput, format)));
+        showResult(lblXoutput, text(outputText(XSign, XOutput, format)));
+        showResult(lblYoutput, text(outputText(YSign, YOutput, format)));
         Loaddir();
     });
 }

@@ -88,10 +88,10 @@ QLineEdit *WeightForm::inputBox(const char *name, const QRect &r, const QString 
 void WeightForm::writeWeight(const std::function<double()> &weight)
 {
     try {
-        txtWeight->setText(fixed(weight(), 2));
+        showResult(txtWeight, fixed(weight(), 2));
     } catch (const RuntimeError &) {
         // Beyond the double range there is no weight to show; say so rather than keep a stale one.
-        txtWeight->setText(QStringLiteral("Overflow"));
+        showResult(txtWeight, QStringLiteral("Overflow"));
     }
 }
 

@@ -196,7 +196,12 @@ private Q_SLOTS:
                  QColor(255, 255, 255));
         // The rule keeps its length: the pixel past its end stays white.
         QCOMPARE(shot.pixelColor(QPoint(px(4080) + 3, px(2040)) * shot.devicePixelRatio()), QColor(255, 255, 255));
-        QVERIFY(shot.pixelColor(QPoint(px(2000), px(2040)) * shot.devicePixelRatio()) != QColor(255, 255, 255));
+        // A one-pixel line in the default line colour, black, on pixel row 136.
+        const qreal dpr = shot.devicePixelRatio();
+        QCOMPARE(shot.pixelColor(QPoint(px(2000), px(2040)) * dpr), QColor(0, 0, 0));
+        QCOMPARE(shot.pixelColor(QPoint(px(2000), px(2040) - 1) * dpr), QColor(255, 255, 255));
+        QCOMPARE(shot.pixelColor(QPoint(px(2000), px(2040) + 1) * dpr + QPoint(0, int(dpr) - 1)),
+                 QColor(255, 255, 255));
         uitest::grab(w, QStringLiteral("frmAbout-maximized.png"));
     }
 };

@@ -6,6 +6,7 @@
 #include "app/frmmenu.h"
 #include "app/shell.h"
 #include "app/windows.h"
+#include "ui/kit/controls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,7 +17,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFrame>
 
 class tst_Layout : public QObject
 {
@@ -232,6 +235,123 @@ private Q_SLOTS:
         QCOMPARE(c->font().family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(c->font().pixelSize(), pixels);
         QCOMPARE(c->font().bold(), bold);
+    }
+
+    // Every result box driven to the widest texts its calculator gives: each text
+    // shows whole inside the box's text area, in a smaller size of its font where
+    // it must; a text too wide even then shows its start and an ellipsis, and
+    // stays whole as the tool tip and accessible description.
+    void resultsFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("inputs"); // control=value, in order; sliders take positions
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("whole"); // the texts the boxes must show whole; empty: may be cut
+        const QStringList weight{"txtWeight"};
+        // 0.00616 * 1000^2 * 100000 / 1000 = 616,000 kg
+        QTest::newRow("pin weight 616,000.00") << "frmPinWeight" << QStringList{"txtDiameter=1000", "txtLength=100000"}
+                                               << weight << QStringList{"616,000.00"};
+        QTest::newRow("pin weight -61,600.00") << "frmPinWeight" << QStringList{"txtDiameter=1000", "txtLength=-10000"}
+                                               << weight << QStringList{"-61,600.00"};
+        QTest::newRow("pin weight 6,160,000.00")
+            << "frmPinWeight" << QStringList{"txtDiameter=1000", "txtLength=1000000"} << weight
+            << QStringList{"6,160,000.00"};
+        // 0.00616 * 10000^2 * -1000000 / 1000 = -616,000,000 kg
+        QTest::newRow("pin weight -616,000,000.00")
+            << "frmPinWeight" << QStringList{"txtDiameter=10000", "txtLength=-1000000"} << weight
+            << QStringList{"-616,000,000.00"};
+        QTest::newRow("pin weight 6.16E+297")
+            << "frmPinWeight" << QStringList{"txtDiameter=1e100", "txtLength=1e100"} << weight << QStringList();
+        // 7.8417 * 10000 * 10000 * 10000 / 1000000 = 7,841,700 kg
+        QTest::newRow("link weight 7,841,700.00")
+            << "frmLinkWeight" << QStringList{"txtLength=10000", "txtWidth=10000", "txtHeight=10000"} << weight
+            << QStringList{"7,841,700.00"};
+        QTest::newRow("link weight -7.84E+299")
+            << "frmLinkWeight" << QStringList{"txtLength=-1e100", "txtWidth=1e100", "txtHeight=1e100"} << weight
+            << QStringList();
+        const QStringList pin{"txtOPMin", "txtOPMax", "txtOP", "txtSFlevel", "txtLoadMax", "lblAlarm"};
+        QTest::newRow("load pin 10 mm, 700 t")
+            << "frmPinCalc" << QStringList{"hsbDiameter=10", "hsbLoad=700", "hsbOutput=21875"} << pin
+            << QStringList{"1,456.00", "2,919.00", "2,187.50", "0.0", "3", "Load too High or diameter too Small"};
+        QTest::newRow("load pin 500 mm, 1 t")
+            << "frmPinCalc" << QStringList{"hsbDiameter=500", "hsbLoad=1"} << pin
+            << QStringList{"0.00", "0.00", "0.00", "3,535.4", "3,535", "Load too Low or diameter too Large"};
+        const QStringList wrap{"lblResMin", "lblResMax",      "lblWireMin",    "lblWireMax",
+                               "lblResAvg", "lblPercentLoad", "lblAvgWrapAng", "lblOpError"};
+        QTest::newRow("wrap angle example")
+            << "frmDeflect" << QStringList{"txtWire=10", "txtWrapMin=60", "txtWrapMax=120"} << wrap
+            << QStringList{"17.3",
+                           "10.0",
+                           "10",
+                           "10",
+                           "Average Resultant Load = 13.7",
+                           "Average Resultant as Proportion of Wire Load = 136.6 %",
+                           "Average Resultant Wrap Angle = 90.0",
+                           "Output Error Due to Wrap Angle variation = \u00b1 26.8 %"};
+        QTest::newRow("wrap angle near the single range")
+            << "frmDeflect" << QStringList{"txtWire=1.7e38", "txtWrapMin=-3e38", "txtWrapMax=-3e38"} << wrap
+            << QStringList();
+        QTest::newRow("off axis -1e300") << "frmSigLoss" << QStringList{"txtLoadAngle=-1e300"} << QStringList{"lblLoss"}
+                                         << QStringList();
+        QTest::newRow("XY 270") << "frmXYsim" << QStringList{"hsbAngle=270"}
+                                << QStringList{"lblXoutput", "lblYoutput", "lblAngle"}
+                                << QStringList{"- 0.0", "- 100.0", "270"};
+    }
+
+    void resultsFitTheirBoxes()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, inputs);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, whole);
+        QWidget *w = uitest::topLevel(window);
+        QVERIFY(w);
+        for (const QString &input : std::as_const(inputs)) {
+            const QString name = input.section(QLatin1Char('='), 0, 0), value = input.section(QLatin1Char('='), 1);
+            if (auto *slider = w->findChild<QScrollBar *>(name))
+                slider->setValue(value.toInt());
+            else
+                w->findChild<QLineEdit *>(name)->setText(value);
+        }
+        if (auto *calculate = w->findChild<QPushButton *>(QStringLiteral("cmdCompute")))
+            calculate->click();
+        uitest::grab(w, QStringLiteral("%1 %2.png").arg(window, QLatin1String(QTest::currentDataTag())));
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            QWidget *box = w->findChild<QWidget *>(boxes[i]);
+            QVERIFY(box);
+            const QString all = vorvan::kit::wholeText(box);
+            QString shown;
+            QRect room; // where the box draws its text
+            const QFontMetrics fm(box->font());
+            if (auto *e = qobject_cast<QLineEdit *>(box)) {
+                shown = e->text();
+                QStyleOptionFrame opt;
+                opt.initFrom(e);
+                opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+                room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).adjusted(2, 0, -2, 0);
+            } else {
+                auto *l = qobject_cast<QLabel *>(box);
+                shown = l->text();
+                room = l->contentsRect();
+            }
+            const QString where = boxes[i] + QStringLiteral(" shows \"") + shown + QStringLiteral("\"");
+            QVERIFY2(!all.isEmpty(), qPrintable(where));
+            if (!whole.isEmpty())
+                QCOMPARE(all, whole[i]);
+            if (shown != all) {
+                // Cut: its own start and an ellipsis, and whole where a user can read it.
+                QVERIFY2(whole.isEmpty(), qPrintable(where));
+                QVERIFY2(shown.endsWith(QChar(0x2026)) && all.startsWith(shown.chopped(1)), qPrintable(where));
+                QCOMPARE(box->toolTip(), all);
+                QCOMPARE(box->accessibleDescription(), all);
+            }
+            const QRect need = fm.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
+            QVERIFY2(fm.horizontalAdvance(shown) <= room.width() ||
+                         (need.width() <= room.width() && qobject_cast<QLabel *>(box)),
+                     qPrintable(where));
+            QVERIFY2(need.height() <= room.height(), qPrintable(where));
+            QVERIFY2(box->font().pixelSize() >= 8 && box->font().bold(), qPrintable(where));
+        }
     }
 };
 

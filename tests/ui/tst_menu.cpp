@@ -108,6 +108,11 @@ private Q_SLOTS:
         }
         auto *frame = CHILD(QGroupBox, menu, "Frame2");
         QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(143, 165, 194));
+        // Inside the frame is as white as the window: white labels show no edges on it.
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const QImage shot = frame->grab().toImage();
+        const QPoint between(uitest::point(1500, 600)); // right of the buttons, left of the descriptions
+        QCOMPARE(shot.pixelColor(between * shot.devicePixelRatio()), QColor(255, 255, 255));
     }
 
     void menusHaveTheirEntriesAccessKeysAndSeparators()

@@ -18,6 +18,7 @@
 #include "app/maker.h"
 #include "app/shell.h"
 #include "calc/calculators.h"
+#include "ui/kit/controls.h"
 #include "ui/weightform.h"
 
 #include <QAbstractButton>
@@ -351,7 +352,9 @@ protected:
             qFatal("monkey: %s has no %s", qPrintable(window->objectName()), name);
         return c;
     }
-    QString text(const char *name) const
+    // What a control shows, whole where a result too wide for its box is cut.
+    QString text(const char *name) const { return kit::wholeText(child<QWidget>(name)); }
+    QString displayed(const char *name) const
     {
         if (auto *e = window->findChild<QLineEdit *>(QLatin1String(name)))
             return e->text();
@@ -363,6 +366,11 @@ protected:
         if (actual != wanted)
             problems << QStringLiteral("%1.%2 shows %3, must show %4")
                             .arg(window->objectName(), QLatin1String(name), shown(actual), shown(wanted));
+        // A cut result shows its own start and an ellipsis, never another number.
+        const QString cut = displayed(name);
+        if (cut != actual && !(cut.endsWith(QChar(0x2026)) && actual.startsWith(cut.chopped(1))))
+            problems << QStringLiteral("%1.%2 shows %3 for %4")
+                            .arg(window->objectName(), QLatin1String(name), shown(cut), shown(actual));
     }
 };
 

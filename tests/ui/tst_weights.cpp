@@ -299,6 +299,11 @@ private Q_SLOTS:
             // The weight is drawn in red on its black box.
             QVERIFY(uitest::pixelsOf(shot, box(window, "txtWeight"), QColor(255, 0, 0)) > 20);
             QVERIFY(uitest::pixelsOf(shot, box(window, "txtWeight"), QColor(0, 0, 0)) > 1000);
+            // The material frame is white inside, right of its options and between them.
+            const QPoint frame = window->findChild<QWidget *>(QStringLiteral("Frame1"))->pos();
+            for (const QPoint &twips : {QPoint(1300, 1000), QPoint(700, 1650)})
+                QCOMPARE(shot.pixelColor((frame + uitest::point(twips.x(), twips.y())) * shot.devicePixelRatio()),
+                         QColor(255, 255, 255));
         }
     }
 };

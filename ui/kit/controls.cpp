@@ -1,5 +1,6 @@
 #include "ui/kit/controls.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -10,7 +11,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QStyleOptionSlider>
+
+#include <algorithm>
 
 namespace vorvan::kit {
 
@@ -97,6 +102,114 @@ protected:
     }
 };
 
+// A label whose border keeps the default line colour whatever colour its text takes.
+class LinedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event); // Qt draws the line in the text's colour
+        if (frameShape() == QFrame::Box) {
+            QPainter p(this);
+            p.setPen(QApplication::palette().color(QPalette::WindowText));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+};
+
+// A frame whose inside is the window's own colour: Qt's style lays a faint
+// grey over it, on which white options and labels show as rectangles.
+class Frame : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        QStyleOptionGroupBox opt;
+        initStyleOption(&opt);
+        opt.subControls &= ~QStyle::SC_GroupBoxFrame; // the caption only
+        style()->drawComplexControl(QStyle::CC_GroupBox, &opt, &p, this);
+        // The line where the style draws it: below the caption, rounded.
+        const int captionBottom =
+            std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), fontMetrics().height()) + 3;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QColor(0, 0, 0, 48));
+        p.drawRoundedRect(QRectF(rect().adjusted(0, captionBottom, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    }
+};
+
+constexpr int legiblePixels = 8;
+const char *const resultFont = "vorvanResultFont";
+const char *const resultToolTip = "vorvanResultToolTip";
+const char *const resultText = "vorvanResultText";
+
+// A result control's own font and tool tip, kept from before its first result.
+QFont ownFont(QWidget *box)
+{
+    if (!box->property(resultFont).isValid()) {
+        box->setProperty(resultFont, box->font());
+        box->setProperty(resultToolTip, box->toolTip());
+    }
+    return box->property(resultFont).value<QFont>();
+}
+
+// The largest size of the control's own font in which `fits` holds, or none.
+std::optional<QFont> fittingFont(QWidget *box, const std::function<bool(const QFontMetrics &)> &fits)
+{
+    QFont f = ownFont(box);
+    for (int pixels = f.pixelSize(); pixels >= legiblePixels; --pixels) {
+        f.setPixelSize(pixels);
+        if (fits(QFontMetrics(f)))
+            return f;
+    }
+    return std::nullopt;
+}
+
+void markCut(QWidget *box, const QString &whole, bool cut)
+{
+    box->setProperty(resultText, whole);
+    box->setToolTip(cut ? whole : box->property(resultToolTip).toString());
+    box->setAccessibleDescription(cut ? whole : QString());
+}
+
+// Where a line edit draws its text, as QLineEdit itself works it out.
+QRect lineEditTextRoom(const QLineEdit *e)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.rect = e->rect();
+    opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+    opt.midLineWidth = 0;
+    opt.state |= QStyle::State_Sunken;
+    const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+    const int margin = 2; // QLineEdit's own horizontal margin
+    return contents.marginsRemoved(e->textMargins()).adjusted(margin, 0, -margin, 0);
+}
+
+// Where a label draws its text: inside its frame, less the indent that a
+// framed label keeps on its aligned sides.
+QRect labelTextRoom(const QLabel *l, const QFontMetrics &fm)
+{
+    QRect r = l->contentsRect();
+    const int indent = l->indent() >= 0 ? l->indent() : (l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2 : 0);
+    const Qt::Alignment a = l->alignment();
+    if (a & Qt::AlignLeft)
+        r.setLeft(r.left() + indent);
+    if (a & Qt::AlignRight)
+        r.setRight(r.right() - indent);
+    if (a & Qt::AlignTop)
+        r.setTop(r.top() + indent);
+    if (a & Qt::AlignBottom)
+        r.setBottom(r.bottom() - indent);
+    return r;
+}
+
 class ClickFilter : public QObject
 {
 public:
@@ -118,7 +231,7 @@ private:
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look)
 {
-    auto *l = new QLabel(text, parent);
+    auto *l = new LinedLabel(text, parent);
     place(l, name, r);
     l->setTextFormat(Qt::PlainText);
     l->setFont(look.font.value_or(defaultFont()));
@@ -160,7 +273,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
 QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, const QRect &r,
                  const std::optional<QFont> &captionFont)
 {
-    auto *g = new QGroupBox(caption, parent);
+    auto *g = new Frame(caption, parent);
     place(g, name, r);
     g->setFont(captionFont.value_or(defaultFont()));
     setColours(g, std::nullopt, colour::white);
@@ -193,6 +306,68 @@ QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimu
     s->setFocusPolicy(Qt::StrongFocus);
     applyNames(s, look);
     return s;
+}
+
+void showResult(QLineEdit *box, const QString &text)
+{
+    // What the user types over a result is what the box then shows.
+    if (!box->property(resultFont).isValid())
+        QObject::connect(box, &QLineEdit::textEdited, box, [box] {
+            markCut(box, QString(), false);
+            box->setProperty(resultText, QVariant());
+        });
+    const QRect room = lineEditTextRoom(box);
+    const auto fits = [&](const QFontMetrics &fm) {
+        // QLineEdit scrolls rather than shows a text wider than this.
+        const int bearings = std::max(0, -fm.minLeftBearing()) + std::max(0, -fm.minRightBearing());
+        return fm.horizontalAdvance(text) + 1 + bearings <= room.width() && fm.height() <= room.height();
+    };
+    const std::optional<QFont> f = fittingFont(box, fits);
+    box->setFont(f.value_or(ownFont(box)));
+    if (!f) {
+        QFont small = ownFont(box);
+        small.setPixelSize(legiblePixels);
+        box->setFont(small);
+        const QFontMetrics fm(small);
+        box->setText(fm.elidedText(text, Qt::ElideRight, room.width() - 1 - std::max(0, -fm.minRightBearing())));
+    } else {
+        box->setText(text);
+    }
+    box->setCursorPosition(0);
+    markCut(box, text, !f);
+}
+
+void showResult(QLabel *box, const QString &text)
+{
+    const int flags = int(box->alignment()) | (box->wordWrap() ? Qt::TextWordWrap : 0);
+    const auto fits = [&](const QFontMetrics &fm) {
+        const QRect room = labelTextRoom(box, fm);
+        const QRect need = fm.boundingRect(room, flags, text);
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    const std::optional<QFont> f = fittingFont(box, fits);
+    if (f) {
+        box->setFont(*f);
+        box->setText(text);
+    } else {
+        QFont small = ownFont(box);
+        small.setPixelSize(legiblePixels);
+        box->setFont(small);
+        const QFontMetrics fm(small);
+        box->setText(fm.elidedText(text, Qt::ElideRight, labelTextRoom(box, fm).width()));
+    }
+    markCut(box, text, !f);
+}
+
+QString wholeText(const QWidget *box)
+{
+    if (const QVariant whole = box->property(resultText); whole.isValid())
+        return whole.toString();
+    if (auto *e = qobject_cast<const QLineEdit *>(box))
+        return e->text();
+    if (auto *l = qobject_cast<const QLabel *>(box))
+        return l->text();
+    return {};
 }
 
 void setColours(QWidget *w, const std::optional<QColor> &fg, const std::optional<QColor> &bg)

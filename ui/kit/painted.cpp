@@ -184,7 +184,16 @@ void ShapeLayer::paintEvent(QPaintEvent *)
         p.setPen(pen);
         p.setBrush(s.fill ? QBrush(*s.fill) : QBrush(Qt::NoBrush));
         if (s.kind == Shape::Kind::Line) {
-            p.drawLine(s.a * k, s.b * k);
+            QPointF a = s.a * k, b = s.b * k;
+            // A line of odd width along a row or column of pixels covers that
+            // row or column, not half of each of two.
+            if (std::fmod(s.width, 2) == 1) {
+                if (a.y() == b.y())
+                    a.ry() = b.ry() = a.y() + 0.5;
+                else if (a.x() == b.x())
+                    a.rx() = b.rx() = a.x() + 0.5;
+            }
+            p.drawLine(a, b);
             continue;
         }
         // Outlines are drawn inside the shape's box, as the classic shape control does.
