@@ -174,8 +174,19 @@ std::optional<QFont> fittingFont(QWidget *box, const std::function<bool(const QF
 void markCut(QWidget *box, const QString &whole, bool cut)
 {
     box->setProperty(resultText, whole);
-    box->setToolTip(cut ? whole : box->property(resultToolTip).toString());
-    box->setAccessibleDescription(cut ? whole : QString());
+    const QString tip = cut ? whole : box->property(resultToolTip).toString();
+    if (box->toolTip() != tip)
+        box->setToolTip(tip);
+    if (const QString description = cut ? whole : QString(); box->accessibleDescription() != description)
+        box->setAccessibleDescription(description);
+}
+
+// Results change with every keystroke or slider step: a font set anew would
+// lay the control out again each time.
+void setFontOnce(QWidget *box, const QFont &f)
+{
+    if (box->font() != f)
+        box->setFont(f);
 }
 
 // Where a line edit draws its text, as QLineEdit itself works it out.
@@ -323,15 +334,15 @@ void showResult(QLineEdit *box, const QString &text)
         return fm.horizontalAdvance(text) + 1 + bearings <= room.width() && fm.height() <= room.height();
     };
     const std::optional<QFont> f = fittingFont(box, fits);
-    box->setFont(f.value_or(ownFont(box)));
-    if (!f) {
+    if (f) {
+        setFontOnce(box, *f);
+        box->setText(text);
+    } else {
         QFont small = ownFont(box);
         small.setPixelSize(legiblePixels);
-        box->setFont(small);
+        setFontOnce(box, small);
         const QFontMetrics fm(small);
         box->setText(fm.elidedText(text, Qt::ElideRight, room.width() - 1 - std::max(0, -fm.minRightBearing())));
-    } else {
-        box->setText(text);
     }
     box->setCursorPosition(0);
     markCut(box, text, !f);
@@ -347,12 +358,12 @@ void showResult(QLabel *box, const QString &text)
     };
     const std::optional<QFont> f = fittingFont(box, fits);
     if (f) {
-        box->setFont(*f);
+        setFontOnce(box, *f);
         box->setText(text);
     } else {
         QFont small = ownFont(box);
         small.setPixelSize(legiblePixels);
-        box->setFont(small);
+        setFontOnce(box, small);
         const QFontMetrics fm(small);
         box->setText(fm.elidedText(text, Qt::ElideRight, labelTextRoom(box, fm).width()));
     }
