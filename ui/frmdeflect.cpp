@@ -6,6 +6,7 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
+#include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 
 #include <QLabel>
@@ -109,12 +110,30 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
     connect(cmdCompute, &QPushButton::clicked, this, &frmDeflect::cmdCompute_Click);
 
     tabOrder({txtWire, txtWrapMax, txtWrapMin, cmdCompute});
+    offerCopyResults(this, [this] { return summary(); });
     txtWire->setFocus();
 }
 
 void frmDeflect::Form_Load()
 {
     place(this, {.outer = {7800, 7200}});
+}
+
+QString frmDeflect::summary() const
+{
+    const auto caption = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name))->text(); };
+    Summary s(windowTitle());
+    s.field(caption("lblWireLoad"), txtWire->text());
+    s.field(caption("lblMaxWrap"), txtWrapMax->text());
+    s.field(caption("Label4"), txtWrapMin->text());
+    // Results count while the window shows them: an edit hides them, an error may leave them empty.
+    if (!lblResMax->isVisibleTo(this) || wholeText(lblResMax).isEmpty())
+        return s.noResultYet().text();
+    s.field(caption("lblMaxRes") + QLatin1Char(' ') + caption("Label14"), wholeText(lblResMax));
+    s.field(caption("lblMinRes") + QLatin1Char(' ') + caption("Label15"), wholeText(lblResMin));
+    for (const QLabel *result : {lblResAvg, lblPercentLoad, lblAvgWrapAng, lblOpError})
+        s.line(wholeText(result));
+    return s.text();
 }
 
 QString frmDeflect::tagOf(const QWidget *w)

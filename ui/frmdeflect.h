@@ -41,6 +41,7 @@ public:
 
 private:
     void showTagged(const QString &tag, bool visible);
+    QString summary() const;
 
     QList<QWidget *> m_controls;
     QLineEdit *txtWire;

@@ -32,7 +32,7 @@ frmLinkWeight::frmLinkWeight() : WeightForm(QStringLiteral("Link Weight calculat
     txtHeight = inputBox("txtHeight", at(2040, 2160, 975, 375), QStringLiteral("height"));
     txtWidth = inputBox("txtWidth", at(2640, 3600, 975, 375), QStringLiteral("width"));
     txtLength = inputBox("txtLength", at(4680, 3840, 975, 375), QStringLiteral("length"));
-    auto *Text1 = kgCaption(at(5520, 480, 375, 375), Qt::AlignHCenter);
+    kgCaption(at(5520, 480, 375, 375), Qt::AlignHCenter);
     weightBox(at(4200, 360, 1290, 525));
     // A unit change rewrites the captions in this order: height, length, width.
     unitCaptions = {txtHt, txtLen, txtWd};
@@ -43,6 +43,8 @@ frmLinkWeight::frmLinkWeight() : WeightForm(QStringLiteral("Link Weight calculat
 
     tabOrder({txtHeight, txtWidth, txtLength, txtWeight, Text1, txtMat, txtHt, txtWd, txtLen, optSteel, optAluminium,
               optTitanium, optmm, optInches});
+    setInputs({{txtHeight, txtHt}, {txtWidth, txtWd}, {txtLength, txtLen}});
+    offerCopyResults();
     txtHeight->setFocus();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
+#include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 
 #include <QLabel>
@@ -102,6 +103,23 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8380
     connect(hsbLoad, &QScrollBar::valueChanged, this, &frmPinCalc::hsbLoad_Change);
     connect(hsbDiameter, &QScrollBar::valueChanged, this, &frmPinCalc::hsbDiameter_Change);
     connect(hsbOutput, &QScrollBar::valueChanged, this, &frmPinCalc::hsbOutput_Change);
+    offerCopyResults(this, [this] { return summary(); });
+}
+
+QString frmPinCalc::summary() const
+{
+    const auto caption = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name))->text(); };
+    Summary s(windowTitle());
+    s.field(caption("Label10"), txtLoad->text(), caption("Label1"));
+    s.field(caption("Label12"), txtDiameter->text(), caption("Label2"));
+    if (computeRuns == 0)
+        return s.noResultYet().text();
+    s.field(txtOPMin->accessibleName(), wholeText(txtOPMin), caption("Label6"));
+    s.field(txtOPMax->accessibleName(), wholeText(txtOPMax), caption("Label7"));
+    s.field(caption("Label3"), wholeText(txtOP), caption("Label9"));
+    s.field(caption("Label11"), wholeText(txtSFlevel));
+    s.field(caption("Label13"), wholeText(txtLoadMax), caption("Label4"));
+    return s.line(wholeText(lblAlarm)).line(lblBreak->text()).text();
 }
 
 void frmPinCalc::Form_Load()

@@ -36,6 +36,7 @@ public:
 private:
     void recentreOutput();
     void setShapeFill(const QString &name, const QColor &fill);
+    QString summary() const;
 
     // Centre of the output range of the last evaluation, in tenths of a mV/V.
     float outputMid = 0;

@@ -22,7 +22,7 @@ frmPinWeight::frmPinWeight() : WeightForm(QStringLiteral("Pin Weight calculation
     txtMat = captionBox("txtMat", QStringLiteral("Steel"), at(4500, 2760, 1575, 375), QStringLiteral("pin material"));
     auto *txtLen = captionBox("txtLen", QStringLiteral("mm"), at(4620, 4440, 975, 285));
     auto *txtDia = captionBox("txtDia", QStringLiteral("mm"), at(1980, 3120, 975, 285));
-    auto *Text1 = kgCaption(at(5580, 700, 375, 375), Qt::AlignLeft);
+    kgCaption(at(5580, 700, 375, 375), Qt::AlignLeft);
     weightBox(at(4380, 600, 1215, 525));
     unitCaptions = {txtDia, txtLen};
 
@@ -43,6 +43,8 @@ frmPinWeight::frmPinWeight() : WeightForm(QStringLiteral("Pin Weight calculation
 
     tabOrder({txtDiameter, txtLength, optSteel, optAluminium, optTitanium, optmm, optInches, txtWeight, Text1, txtDia,
               txtLen, txtMat});
+    setInputs({{txtDiameter, txtDia}, {txtLength, txtLen}});
+    offerCopyResults();
     txtDiameter->setFocus();
 }
 

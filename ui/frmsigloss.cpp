@@ -5,6 +5,7 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
+#include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 
 #include <QLabel>
@@ -40,12 +41,21 @@ frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"),
 
     // Every change of the text, the program's own rewrite included.
     connect(txtLoadAngle, &QLineEdit::textChanged, this, [this] { txtLoadAngle_Change(); });
+    offerCopyResults(this, [this] { return summary(); });
     txtLoadAngle->setFocus();
 }
 
 void frmSigLoss::Form_Load()
 {
     place(this, {.outer = {5300, 5800}});
+}
+
+QString frmSigLoss::summary() const
+{
+    Summary s(windowTitle());
+    s.field(txtLoadAngle->accessibleName(), txtLoadAngle->text(), QStringLiteral("degrees"));
+    const QString loss = wholeText(lblLoss);
+    return (loss.isEmpty() ? s.noResultYet() : s.line(loss)).text();
 }
 
 void frmSigLoss::txtLoadAngle_Change()

@@ -22,6 +22,8 @@ public:
     double loss() const { return m_loss; }
 
 private:
+    QString summary() const;
+
     QLineEdit *txtLoadAngle;
     QLabel *lblLoss;
     double m_angle = 0;

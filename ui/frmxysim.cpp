@@ -5,6 +5,7 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
+#include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 
 #include <QLabel>
@@ -70,6 +71,7 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
     // one connection serves both the change and the scroll of the slider: one
     // compute per new value.
     connect(hsbAngle, &QScrollBar::valueChanged, this, [this] { hsbAngle_Change(); });
+    offerCopyResults(this, [this] { return summary(); });
     hsbAngle->setFocus();
 }
 
@@ -77,6 +79,16 @@ void frmXYsim::Form_Load()
 {
     place(this, {.outer = {5200, 3900}});
     hsbAngle->setValue(45); // a change: computes, so the window opens at 45 degrees
+}
+
+QString frmXYsim::summary() const
+{
+    const auto caption = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name))->text(); };
+    Summary s(windowTitle());
+    s.field(caption("Label3"), wholeText(lblAngle));
+    s.field(caption("Label7"), wholeText(lblXoutput), caption("Label5"));
+    s.field(caption("Label8"), wholeText(lblYoutput), caption("Label6"));
+    return s.text();
 }
 
 void frmXYsim::hsbAngle_Change()

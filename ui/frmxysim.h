@@ -33,6 +33,8 @@ public:
     float XOutput = 0;
 
 private:
+    QString summary() const;
+
     kit::ShapeLayer *shapes;
     QScrollBar *hsbAngle;
     QLabel *lblXoutput;

@@ -3,6 +3,7 @@
 #include "calc/weights.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
+#include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 
 #include <QGroupBox>
@@ -23,6 +24,7 @@ void WeightForm::Form_Load()
 QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, const QRect &r)
 {
     auto *o = option(frame, materialOptions[index].name, QLatin1String(materialOptions[index].caption), r);
+    m_materials.append(o);
     connect(o, &QRadioButton::toggled, this, [this, index](bool on) {
         if (!on)
             return;
@@ -60,8 +62,32 @@ QLineEdit *WeightForm::weightBox(const QRect &r)
 
 QLineEdit *WeightForm::kgCaption(const QRect &r, Qt::Alignment align)
 {
-    return textBox(this, "Text1", QStringLiteral("Kg"), r,
-                   {.font = sans(9.75, true), .align = align, .accessibleName = QStringLiteral("Kg")});
+    Text1 = textBox(this, "Text1", QStringLiteral("Kg"), r,
+                    {.font = sans(9.75, true), .align = align, .accessibleName = QStringLiteral("Kg")});
+    return Text1;
+}
+
+void WeightForm::offerCopyResults()
+{
+    kit::offerCopyResults(this, [this] { return summary(); });
+}
+
+QString WeightForm::summary() const
+{
+    Summary s(windowTitle());
+    for (const auto &[input, unit] : m_inputs)
+        s.field(input->accessibleName(), input->text(), unit->text());
+    for (const QRadioButton *m : m_materials)
+        if (m->isChecked())
+            s.field(qobject_cast<const QGroupBox *>(m->parentWidget())->title(), m->text());
+    const QString weight = wholeText(txtWeight);
+    if (!m_weighed)
+        s.noResultYet();
+    else if (weight == QLatin1String("Overflow"))
+        s.field(txtWeight->accessibleName(), weight);
+    else
+        s.field(txtWeight->accessibleName(), weight, Text1->text());
+    return s.text();
 }
 
 QLineEdit *WeightForm::captionBox(const char *name, const QString &text, const QRect &r, const QString &toolTip)
@@ -87,6 +113,7 @@ QLineEdit *WeightForm::inputBox(const char *name, const QRect &r, const QString 
 
 void WeightForm::writeWeight(const std::function<double()> &weight)
 {
+    m_weighed = true;
     try {
         showResult(txtWeight, fixed(weight(), 2));
     } catch (const RuntimeError &) {

@@ -43,14 +43,27 @@ protected:
     QRadioButton *unitOption(QGroupBox *frame, std::size_t index, const QRect &r);
     QLineEdit *weightBox(const QRect &r);
     QLineEdit *kgCaption(const QRect &r, Qt::Alignment align);
+    // Called once the controls exist: the window's Copy Results.
+    void offerCopyResults();
     QLineEdit *captionBox(const char *name, const QString &text, const QRect &r, const QString &toolTip = {});
     QLineEdit *inputBox(const char *name, const QRect &r, const QString &toolTip);
     void writeWeight(const std::function<double()> &weight);
 
+    // The inputs, each with the unit caption under it, in their tab order.
+    void setInputs(const QList<QPair<QLineEdit *, QLineEdit *>> &inputs) { m_inputs = inputs; }
+
     QLineEdit *txtMat = nullptr;
     QLineEdit *txtWeight = nullptr;
+    QLineEdit *Text1 = nullptr;
     // The unit captions in the order a unit change rewrites them.
     QList<QLineEdit *> unitCaptions;
+
+private:
+    QString summary() const;
+
+    QList<QPair<QLineEdit *, QLineEdit *>> m_inputs;
+    QList<QRadioButton *> m_materials;
+    bool m_weighed = false; // "00.00" stays until the first calculation
 };
 
 } // namespace vorvan::ui

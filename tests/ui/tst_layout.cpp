@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -84,6 +85,23 @@ private:
             }
         }
         return problems.join(QLatin1Char('\n'));
+    }
+
+    // Sets the inputs as "control=value" (sliders take positions, options "on"),
+    // in order, and presses Calculate where the window has it.
+    static void enter(QWidget *w, const QStringList &inputs)
+    {
+        for (const QString &input : inputs) {
+            const QString name = input.section(QLatin1Char('='), 0, 0), value = input.section(QLatin1Char('='), 1);
+            if (auto *slider = w->findChild<QScrollBar *>(name))
+                slider->setValue(value.toInt());
+            else if (auto *option = w->findChild<QRadioButton *>(name))
+                option->click();
+            else
+                w->findChild<QLineEdit *>(name)->setText(value);
+        }
+        if (auto *calculate = w->findChild<QPushButton *>(QStringLiteral("cmdCompute")))
+            calculate->click();
     }
 
 private Q_SLOTS:
@@ -306,15 +324,7 @@ private Q_SLOTS:
         QFETCH(QStringList, whole);
         QWidget *w = uitest::topLevel(window);
         QVERIFY(w);
-        for (const QString &input : std::as_const(inputs)) {
-            const QString name = input.section(QLatin1Char('='), 0, 0), value = input.section(QLatin1Char('='), 1);
-            if (auto *slider = w->findChild<QScrollBar *>(name))
-                slider->setValue(value.toInt());
-            else
-                w->findChild<QLineEdit *>(name)->setText(value);
-        }
-        if (auto *calculate = w->findChild<QPushButton *>(QStringLiteral("cmdCompute")))
-            calculate->click();
+        enter(w, inputs);
         uitest::grab(w, QStringLiteral("%1 %2.png").arg(window, QLatin1String(QTest::currentDataTag())));
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             QWidget *box = w->findChild<QWidget *>(boxes[i]);
@@ -352,6 +362,82 @@ private Q_SLOTS:
             QVERIFY2(need.height() <= room.height(), qPrintable(where));
             QVERIFY2(box->font().pixelSize() >= 8 && box->font().bold(), qPrintable(where));
         }
+    }
+
+    // Copy Results puts the window's caption, inputs and results on the clipboard
+    // as the window shows them, in the user's number format.
+    void copyResults_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("fresh"); // opened anew first
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("pin weight") << "frmPinWeight" << false << "en_US"
+                                    << QStringList{"optSteel=on", "optmm=on", "txtDiameter=50", "txtLength=200"}
+                                    << "Pin Weight calculation\ndiameter: 50 mm\nlength: 200 mm\nMaterial: Steel\n"
+                                       "weight: 3.08 Kg\n";
+        QTest::newRow("link weight") << "frmLinkWeight" << false << "en_US"
+                                     << QStringList{"txtLength=1000", "txtWidth=100", "txtHeight=50"}
+                                     << "Link Weight calculation\nheight: 50 mm\nwidth: 100 mm\nlength: 1000 mm\n"
+                                        "Material: Steel\nweight: 39.21 Kg\n";
+        QTest::newRow("load pin, nothing moved") << "frmPinCalc" << true << "en_US" << QStringList()
+                                                 << "Load Pin size calculator\nload: 160 tonnes\ndiameter: 120 mm\n"
+                                                    "no result yet\n";
+        QTest::newRow("load pin") << "frmPinCalc" << false << "en_US" << QStringList{"hsbOutput=35"}
+                                  << "Load Pin size calculator\nload: 160 tonnes\ndiameter: 120 mm\n"
+                                     "lowest output: 2.31 mV/V\nhighest output: 4.63 mV/V\n"
+                                     "Proposed output: 3.50 mV/V\nsafety factor: 3.0\nUltimate Load: 476 tonnes\n"
+                                     "Acceptable Output range\n";
+        QTest::newRow("wrap angle") << "frmDeflect" << false << "en_US"
+                                    << QStringList{"txtWire=10", "txtWrapMin=60", "txtWrapMax=120"}
+                                    << "Resultant load calculator\nWire Load: 10\nMaximum Wrap Angle: 120\n"
+                                       "Minimum Wrap Angle: 60\nResultant Load At Max. Wrap Angle: 10.0\n"
+                                       "Resultant Load At Min. Wrap Angle: 17.3\nAverage Resultant Load = 13.7\n"
+                                       "Average Resultant as Proportion of Wire Load = 136.6 %\n"
+                                       "Average Resultant Wrap Angle = 90.0\n"
+                                       "Output Error Due to Wrap Angle variation = \u00b1 26.8 %\n";
+        QTest::newRow("off axis") << "frmSigLoss" << false << "en_US" << QStringList{"txtLoadAngle=30"}
+                                  << "Load Mis-Alignment Calculator\nmisalignment angle: 30 degrees\n"
+                                     "Signal Loss = 13.40 %\n";
+        QTest::newRow("XY simulator") << "frmXYsim" << false << "en_US" << QStringList{"hsbAngle=135"}
+                                      << "X, Y Load Pin simulator\nApplied Load Angle: 135\n"
+                                         "X bridge: - 70.7 % Output\nY bridge: + 70.7 % Output\n";
+        QTest::newRow("pin weight, German")
+            << "frmPinWeight" << false << "de_DE" << QStringList{"txtDiameter=1000", "txtLength=10000"}
+            << "Pin Weight calculation\ndiameter: 1000 mm\nlength: 10000 mm\n"
+               "Material: Steel\nweight: 61.600,00 Kg\n";
+    }
+
+    void copyResults()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, fresh);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, copied);
+        if (fresh) {
+            delete uitest::topLevel(window);
+            uitest::topLevel(QStringLiteral("frmMenu"))
+                ->findChild<QAction *>(QLatin1String(vorvan::windowEntry(qPrintable(window)).menuEntry))
+                ->trigger();
+        }
+        QWidget *w = uitest::topLevel(window);
+        QVERIFY(w);
+        QLocale::setDefault(QLocale(locale));
+        enter(w, inputs);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // The window's own context menu offers it; its text boxes keep theirs.
+        QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(w->actions().size(), 1);
+        QCOMPARE(w->actions().front()->text(), QStringLiteral("Copy Results"));
+        for (const QLineEdit *box : w->findChildren<QLineEdit *>())
+            QCOMPARE(box->contextMenuPolicy(), Qt::DefaultContextMenu);
+        QGuiApplication::clipboard()->clear();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keySequence(w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 };
 
