@@ -12,6 +12,8 @@
 
 namespace vorvan {
 
+namespace {
+// The least width of a window whose title bar shows `title` whole.
 int titleBarWidthFor(const QString &title)
 {
     // Window managers set titles in a bold face of about the size of ours;
@@ -23,6 +25,7 @@ int titleBarWidthFor(const QString &title)
     font.setBold(true);
     return QFontMetrics(font).horizontalAdvance(title) + 4 * 24;
 }
+} // namespace
 
 QMessageBox *makeMessageBox(const MessageRequest &request)
 {

@@ -34,8 +34,6 @@ AppHooks &hooks();
 // The box as the program shows it: an application-modal plain dialog, one OK
 // button without an icon, wide enough for its title, deleted when closed.
 QMessageBox *makeMessageBox(const MessageRequest &request);
-// The least width of a window whose title bar shows `title` whole.
-int titleBarWidthFor(const QString &title);
 
 // Application-modal box with one OK button; returns when it is dismissed.
 void showMessageBox(const MessageRequest &request);

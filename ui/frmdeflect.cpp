@@ -121,16 +121,15 @@ void frmDeflect::Form_Load()
 
 QString frmDeflect::summary() const
 {
-    const auto caption = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name))->text(); };
     Summary s(windowTitle());
-    s.field(caption("lblWireLoad"), txtWire->text());
-    s.field(caption("lblMaxWrap"), txtWrapMax->text());
-    s.field(caption("Label4"), txtWrapMin->text());
+    s.field(caption(this, "lblWireLoad"), txtWire->text());
+    s.field(caption(this, "lblMaxWrap"), txtWrapMax->text());
+    s.field(caption(this, "Label4"), txtWrapMin->text());
     // Results count while the window shows them: an edit hides them, an error may leave them empty.
     if (!lblResMax->isVisibleTo(this) || wholeText(lblResMax).isEmpty())
         return s.noResultYet().text();
-    s.field(caption("lblMaxRes") + QLatin1Char(' ') + caption("Label14"), wholeText(lblResMax));
-    s.field(caption("lblMinRes") + QLatin1Char(' ') + caption("Label15"), wholeText(lblResMin));
+    s.field(caption(this, "lblMaxRes") + QLatin1Char(' ') + caption(this, "Label14"), wholeText(lblResMax));
+    s.field(caption(this, "lblMinRes") + QLatin1Char(' ') + caption(this, "Label15"), wholeText(lblResMin));
     for (const QLabel *result : {lblResAvg, lblPercentLoad, lblAvgWrapAng, lblOpError})
         s.line(wholeText(result));
     return s.text();

@@ -108,17 +108,16 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8380
 
 QString frmPinCalc::summary() const
 {
-    const auto caption = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name))->text(); };
     Summary s(windowTitle());
-    s.field(caption("Label10"), txtLoad->text(), caption("Label1"));
-    s.field(caption("Label12"), txtDiameter->text(), caption("Label2"));
+    s.field(caption(this, "Label10"), txtLoad->text(), caption(this, "Label1"));
+    s.field(caption(this, "Label12"), txtDiameter->text(), caption(this, "Label2"));
     if (computeRuns == 0)
         return s.noResultYet().text();
-    s.field(txtOPMin->accessibleName(), wholeText(txtOPMin), caption("Label6"));
-    s.field(txtOPMax->accessibleName(), wholeText(txtOPMax), caption("Label7"));
-    s.field(caption("Label3"), wholeText(txtOP), caption("Label9"));
-    s.field(caption("Label11"), wholeText(txtSFlevel));
-    s.field(caption("Label13"), wholeText(txtLoadMax), caption("Label4"));
+    s.field(txtOPMin->accessibleName(), wholeText(txtOPMin), caption(this, "Label6"));
+    s.field(txtOPMax->accessibleName(), wholeText(txtOPMax), caption(this, "Label7"));
+    s.field(caption(this, "Label3"), wholeText(txtOP), caption(this, "Label9"));
+    s.field(caption(this, "Label11"), wholeText(txtSFlevel));
+    s.field(caption(this, "Label13"), wholeText(txtLoadMax), caption(this, "Label4"));
     return s.line(wholeText(lblAlarm)).line(lblBreak->text()).text();
 }
 

@@ -83,11 +83,10 @@ void frmXYsim::Form_Load()
 
 QString frmXYsim::summary() const
 {
-    const auto caption = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name))->text(); };
     Summary s(windowTitle());
-    s.field(caption("Label3"), wholeText(lblAngle));
-    s.field(caption("Label7"), wholeText(lblXoutput), caption("Label5"));
-    s.field(caption("Label8"), wholeText(lblYoutput), caption("Label6"));
+    s.field(caption(this, "Label3"), wholeText(lblAngle));
+    s.field(caption(this, "Label7"), wholeText(lblXoutput), caption(this, "Label5"));
+    s.field(caption(this, "Label8"), wholeText(lblYoutput), caption(this, "Label6"));
     return s.text();
 }
 

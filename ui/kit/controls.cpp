@@ -21,22 +21,6 @@ namespace vorvan::kit {
 
 namespace {
 
-void place(QWidget *w, const char *name, const QRect &r)
-{
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(r);
-}
-
-// The tool tip, and the name a screen reader announces: the look's own, or the tool tip.
-void applyNames(QWidget *w, const Look &look)
-{
-    if (!look.toolTip.isEmpty())
-        w->setToolTip(look.toolTip);
-    const QString name = look.accessibleName.isEmpty() ? look.toolTip : look.accessibleName;
-    if (!name.isEmpty())
-        w->setAccessibleName(name);
-}
-
 // A horizontal scroll bar whose keys move the thumb the way they point, as a
 // desktop scroll bar does: Qt's own inverts the arrows of a focused horizontal
 // bar (Right lowers the value).
@@ -221,6 +205,21 @@ QRect labelTextRoom(const QLabel *l, const QFontMetrics &fm)
     return r;
 }
 
+// Shows `text` in the largest size of the box's own font in which `fits`
+// holds; else at the legible floor, cut to `room` with an ellipsis.
+void fitResult(QWidget *box, const QString &text, const std::function<bool(const QFontMetrics &)> &fits,
+               const std::function<int(const QFontMetrics &)> &room, const std::function<void(const QString &)> &show)
+{
+    const std::optional<QFont> fitting = fittingFont(box, fits);
+    QFont f = fitting.value_or(ownFont(box));
+    if (!fitting)
+        f.setPixelSize(legiblePixels);
+    setFontOnce(box, f);
+    const QFontMetrics fm(f);
+    show(fitting ? text : fm.elidedText(text, Qt::ElideRight, room(fm)));
+    markCut(box, text, !fitting);
+}
+
 class ClickFilter : public QObject
 {
 public:
@@ -240,10 +239,20 @@ private:
 
 } // namespace
 
+void setUp(QWidget *w, const char *name, const QRect &r, const Look &look)
+{
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(r);
+    if (!look.toolTip.isEmpty())
+        w->setToolTip(look.toolTip);
+    if (const QString n = look.accessibleName.isEmpty() ? look.toolTip : look.accessibleName; !n.isEmpty())
+        w->setAccessibleName(n);
+}
+
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look)
 {
     auto *l = new LinedLabel(text, parent);
-    place(l, name, r);
+    setUp(l, name, r, look);
     l->setTextFormat(Qt::PlainText);
     l->setFont(look.font.value_or(defaultFont()));
     l->setAlignment(look.align | ((look.align & Qt::AlignVertical_Mask) ? Qt::Alignment() : Qt::AlignTop));
@@ -254,20 +263,18 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QRec
         l->setLineWidth(1);
     }
     setColours(l, look.fg.value_or(colour::black), look.bg);
-    applyNames(l, look);
     return l;
 }
 
 QLineEdit *textBox(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look)
 {
     auto *e = new QLineEdit(text, parent);
-    place(e, name, r);
+    setUp(e, name, r, look);
     e->setFont(look.font.value_or(defaultFont()));
     e->setAlignment(look.align | Qt::AlignVCenter);
     e->setFrame(look.border);
     e->setTextMargins(0, 0, 0, 0);
     setColours(e, look.fg.value_or(colour::black), look.bg.value_or(colour::white));
-    applyNames(e, look);
     return e;
 }
 
@@ -275,7 +282,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
                     const std::optional<QFont> &f)
 {
     auto *b = new QPushButton(caption, parent);
-    place(b, name, r);
+    setUp(b, name, r);
     b->setFont(f.value_or(defaultFont()));
     b->setAutoDefault(false);
     return b;
@@ -285,7 +292,7 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, cons
                  const std::optional<QFont> &captionFont)
 {
     auto *g = new Frame(caption, parent);
-    place(g, name, r);
+    setUp(g, name, r);
     g->setFont(captionFont.value_or(defaultFont()));
     setColours(g, std::nullopt, colour::white);
     // Only the caption takes the frame's colour: buttons inside keep their own text colour.
@@ -298,7 +305,7 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, cons
 QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, const QRect &r)
 {
     auto *o = new QRadioButton(caption, frame);
-    place(o, name, r);
+    setUp(o, name, r);
     o->setFont(defaultFont());
     setColours(o, colour::black, colour::white);
     return o;
@@ -308,14 +315,13 @@ QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimu
                    const Look &look)
 {
     auto *s = new HorizontalSlider(parent);
-    place(s, name, r);
+    setUp(s, name, r, look);
     s->setRange(minimum, maximum);
     s->setSingleStep(1);
     s->setPageStep(1);
     s->setValue(value);
     s->setTracking(true); // every step of a drag is a change, as the windows want
     s->setFocusPolicy(Qt::StrongFocus);
-    applyNames(s, look);
     return s;
 }
 
@@ -328,46 +334,32 @@ void showResult(QLineEdit *box, const QString &text)
             box->setProperty(resultText, QVariant());
         });
     const QRect room = lineEditTextRoom(box);
-    const auto fits = [&](const QFontMetrics &fm) {
-        // QLineEdit scrolls rather than shows a text wider than this.
-        const int bearings = std::max(0, -fm.minLeftBearing()) + std::max(0, -fm.minRightBearing());
-        return fm.horizontalAdvance(text) + 1 + bearings <= room.width() && fm.height() <= room.height();
-    };
-    const std::optional<QFont> f = fittingFont(box, fits);
-    if (f) {
-        setFontOnce(box, *f);
-        box->setText(text);
-    } else {
-        QFont small = ownFont(box);
-        small.setPixelSize(legiblePixels);
-        setFontOnce(box, small);
-        const QFontMetrics fm(small);
-        box->setText(fm.elidedText(text, Qt::ElideRight, room.width() - 1 - std::max(0, -fm.minRightBearing())));
-    }
-    box->setCursorPosition(0);
-    markCut(box, text, !f);
+    fitResult(
+        box, text,
+        [&](const QFontMetrics &fm) {
+            // QLineEdit scrolls rather than shows a text wider than this.
+            const int bearings = std::max(0, -fm.minLeftBearing()) + std::max(0, -fm.minRightBearing());
+            return fm.horizontalAdvance(text) + 1 + bearings <= room.width() && fm.height() <= room.height();
+        },
+        [&](const QFontMetrics &fm) { return room.width() - 1 - std::max(0, -fm.minRightBearing()); },
+        [box](const QString &shown) {
+            box->setText(shown);
+            box->setCursorPosition(0);
+        });
 }
 
 void showResult(QLabel *box, const QString &text)
 {
     const int flags = int(box->alignment()) | (box->wordWrap() ? Qt::TextWordWrap : 0);
-    const auto fits = [&](const QFontMetrics &fm) {
-        const QRect room = labelTextRoom(box, fm);
-        const QRect need = fm.boundingRect(room, flags, text);
-        return need.width() <= room.width() && need.height() <= room.height();
-    };
-    const std::optional<QFont> f = fittingFont(box, fits);
-    if (f) {
-        setFontOnce(box, *f);
-        box->setText(text);
-    } else {
-        QFont small = ownFont(box);
-        small.setPixelSize(legiblePixels);
-        setFontOnce(box, small);
-        const QFontMetrics fm(small);
-        box->setText(fm.elidedText(text, Qt::ElideRight, labelTextRoom(box, fm).width()));
-    }
-    markCut(box, text, !f);
+    fitResult(
+        box, text,
+        [&](const QFontMetrics &fm) {
+            const QRect room = labelTextRoom(box, fm);
+            const QRect need = fm.boundingRect(room, flags, text);
+            return need.width() <= room.width() && need.height() <= room.height();
+        },
+        [box](const QFontMetrics &fm) { return labelTextRoom(box, fm).width(); },
+        [box](const QString &shown) { box->setText(shown); });
 }
 
 QString wholeText(const QWidget *box)

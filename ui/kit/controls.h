@@ -24,6 +24,10 @@ class QWidget;
 
 namespace vorvan::kit {
 
+// What every factory does first: the object name, the place and the look's
+// tool tip and accessible name (the look's own, or else the tool tip).
+void setUp(QWidget *w, const char *name, const QRect &r, const Look &look = {});
+
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look = {});
 QLineEdit *textBox(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look = {});
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &r,

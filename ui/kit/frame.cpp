@@ -31,13 +31,11 @@ Reply property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_at
     return {xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, length), nullptr), &std::free};
 }
 
-// The window manager that the EWMH check names, or 0 where none runs.
-xcb_window_t windowManager(xcb_connection_t *c, xcb_window_t root)
+// Whether a window manager runs, by the desktop standard's check.
+bool windowManagerRuns(xcb_connection_t *c, xcb_window_t root)
 {
     const Reply check = property(c, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
-    if (!check || xcb_get_property_value_length(check.get()) < 4)
-        return 0;
-    return *static_cast<const xcb_window_t *>(xcb_get_property_value(check.get()));
+    return check && xcb_get_property_value_length(check.get()) >= 4;
 }
 
 bool supports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t feature)
@@ -69,7 +67,7 @@ std::optional<QMargins> askX11(xcb_connection_t *c, xcb_window_t window)
 {
     const xcb_setup_t *setup = xcb_get_setup(c);
     const xcb_window_t root = xcb_setup_roots_iterator(setup).data->root;
-    if (windowManager(c, root) == 0)
+    if (!windowManagerRuns(c, root))
         return QMargins(); // nothing draws frames
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");

@@ -1,5 +1,6 @@
 #include "ui/kit/painted.h"
 
+#include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/look.h"
 
@@ -13,16 +14,6 @@
 namespace vorvan::kit {
 
 namespace {
-
-void place(QWidget *w, const char *name, const QRect &r, const QString &toolTip)
-{
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(r);
-    if (!toolTip.isEmpty()) {
-        w->setToolTip(toolTip);
-        w->setAccessibleName(toolTip);
-    }
-}
 
 bool opaque(const QImage &image)
 {
@@ -70,7 +61,7 @@ QImage svgImage(const QString &resource, qreal scale)
 Picture::Picture(QWidget *parent, const char *name, const QString &resource, const QRect &r, const QString &toolTip)
     : QWidget(parent), m_resource(resource)
 {
-    place(this, name, r, toolTip);
+    setUp(this, name, r, {.toolTip = toolTip});
 }
 
 void Picture::paintEvent(QPaintEvent *)
@@ -96,7 +87,7 @@ ProgressBar::ProgressBar(QWidget *parent, const char *name, const QRect &r, Qt::
                          int maximum, int value, const QColor &bar, const QString &toolTip)
     : QProgressBar(parent)
 {
-    place(this, name, r, toolTip);
+    setUp(this, name, r, {.toolTip = toolTip});
     setOrientation(orientation);
     setTextVisible(false);
     setRange(minimum, maximum);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -41,6 +42,11 @@ Summary &Summary::noResultYet()
 QString Summary::text() const
 {
     return m_lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString caption(const QWidget *window, const char *label)
+{
+    return window->findChild<QLabel *>(QLatin1String(label))->text();
 }
 
 void offerCopyResults(QWidget *window, std::function<QString()> summary)

@@ -28,6 +28,9 @@ private:
     QStringList m_lines;
 };
 
+// The text of the label of that object name in `window`: a field's name in the window's own words.
+QString caption(const QWidget *window, const char *label);
+
 // Gives `window` a context menu entry "Copy Results" and the shortcut
 // Ctrl+Shift+C, which put `summary()` on the clipboard. Text boxes keep their
 // own context menu; sliders, which would offer scrolling, defer to the window's.
