@@ -19,7 +19,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = science ] || fail "section $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 field Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries: $(field Depends)"
-field Depends | grep -q 'fonts-liberation2' || fail "Depends lacks the font"
+# Liberation 2 is fonts-liberation from Debian 13 on, fonts-liberation2 on Debian 12.
+field Depends | grep -qF 'fonts-liberation (>= 1:2) | fonts-liberation2' || fail "Depends lacks the font: $(field Depends)"
 field Recommends | grep -qw 'xdg-utils' || fail "Recommends lacks xdg-utils (the web-site line needs xdg-open)"
 lint=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "$lint"; fail "lintian reports errors or warnings"; }
 
