@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QList>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -33,6 +35,14 @@ QIcon programIcon(qreal density)
 void installLook(QApplication &app)
 {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The windows' own colours (white faces, yellow boxes, the status texts)
+    // were chosen against a light face, so what they leave to the desktop
+    // (buttons, sliders, menus, message boxes, tool tips) keeps Qt's standard
+    // light palette under any colour scheme. Setting the application palette
+    // also drops the palettes a platform theme keeps for kinds of control.
+    const QPalette light = app.style()->standardPalette();
+    QApplication::setPalette(light);
+    QToolTip::setPalette(light);
     app.setFont(kit::defaultFont());
     app.setWindowIcon(programIcon(app.devicePixelRatio()));
     // One name ties the running windows to the desktop entry and its icon: the
