@@ -133,6 +133,9 @@ void DocumentView::paintEvent(QPaintEvent *event)
     QAbstractTextDocumentLayout::PaintContext context;
     context.clip = QRectF(QPointF(0, 0), shown.size());
     context.palette.setColor(QPalette::Text, Qt::black);
+    // A rule is drawn in the palette's dark grey by Qt 6.4 and in the inactive
+    // window text (black) by later Qt: both get the grey, so every Qt draws it alike.
+    context.palette.setColor(QPalette::Inactive, QPalette::WindowText, context.palette.color(QPalette::Dark));
     m_document->documentLayout()->draw(&p, context);
 }
 

@@ -329,6 +329,22 @@ private Q_SLOTS:
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 3; ++c)
                 QCOMPARE(cell(r, c), expected[r * 3 + c]);
+        // Its rule is a grey line across the page, drawn alike by every Qt: the
+        // longest run of one colour other than the page's white is that grey.
+        DocumentView *view = CHILD(DocumentView, w, "OLE1");
+        const QImage shot = view->grab(view->shownPage()).toImage();
+        const QColor grey = QApplication::palette().color(QPalette::Dark);
+        int longest = 0;
+        QRgb longestColour = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0, run = 0; x < shot.width(); ++x) {
+                const QRgb c = shot.pixel(x, y);
+                run = (x > 0 && c == shot.pixel(x - 1, y)) ? run + 1 : 1;
+                if (c != qRgb(255, 255, 255) && run > longest)
+                    longest = run, longestColour = c;
+            }
+        QVERIFY2(longest > 300, qPrintable(QString::number(longest)));
+        QCOMPARE(QColor(longestColour).name(), grey.name());
 
         w = open(QStringLiteral("mnuXYsim2"), QStringLiteral("frmInfoXYsim"));
         QVERIFY(w);

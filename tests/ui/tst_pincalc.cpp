@@ -434,6 +434,14 @@ private Q_SLOTS:
         const QImage bar = slider("hsbOutput")->grab().toImage();
         const int y = bar.height() / 2, arrow = bar.height();
         QVERIFY(bar.pixelColor(arrow + 4, y) != bar.pixelColor(bar.width() - arrow - 4, y));
+        // Every Qt draws the same classic bar: a flat trough, top row to bottom
+        // row alike (no box round it), between arrow buttons whose outline
+        // stands out from the white window.
+        const int trough = bar.width() - arrow - 4;
+        QCOMPARE(bar.pixelColor(trough, 0), bar.pixelColor(trough, y));
+        QCOMPARE(bar.pixelColor(trough, bar.height() - 1), bar.pixelColor(trough, y));
+        QVERIFY(bar.pixelColor(0, y) != QColor(Qt::white));
+        QVERIFY(bar.pixelColor(bar.width() - 1, y) != bar.pixelColor(trough, y));
     }
 
     // Only an acceptable evaluation makes the bulb navy again. From too low (1 t) through too

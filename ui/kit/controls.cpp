@@ -60,27 +60,70 @@ protected:
         event->accept();
     }
 
-    void paintEvent(QPaintEvent *event) override
+    // Drawn here rather than by the style, so that every Qt draws the same
+    // classic bar: raised arrow buttons and thumb on a flat trough (Qt 6.8's
+    // Fusion boxes the trough, Qt 6.4's does not). Geometry and hit testing
+    // stay the style's.
+    void paintEvent(QPaintEvent *) override
     {
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
         if (minimum() == maximum()) {
-            // One position only: Qt's bar would draw no thumb at all. Show it at
-            // that position, at the left end, as a desktop scroll bar does.
-            QPainter p(this);
-            QStyleOptionSlider opt;
-            initStyleOption(&opt);
+            // One position only: show the thumb at that position, at the left
+            // end, as a desktop scroll bar does, where Qt's would show none.
             opt.maximum = opt.minimum + 100;
             opt.sliderPosition = opt.sliderValue = opt.minimum;
             opt.pageStep = 1;
-            opt.subControls = QStyle::SC_All;
-            style()->drawComplexControl(QStyle::CC_ScrollBar, &opt, &p, this);
-        } else {
-            QScrollBar::paintEvent(event);
         }
+        const auto part = [&](QStyle::SubControl sc) {
+            return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
+        };
+        const auto pressed = [&](QStyle::SubControl sc) {
+            return (opt.activeSubControls & sc) && (opt.state & QStyle::State_Sunken);
+        };
+        const QPalette &pal = palette();
+        QPainter p(this);
+        p.fillRect(rect(), pal.color(QPalette::Button).darker(106));
+        // A raised button, two pixels of bevel, whose outline also stands out on a white window.
+        const auto raised = [&](const QRect &r, bool down) {
+            const QColor outerLit = pal.color(down ? QPalette::Shadow : QPalette::Mid);
+            const QColor outerShaded = pal.color(down ? QPalette::Mid : QPalette::Shadow);
+            const QColor innerLit = pal.color(down ? QPalette::Dark : QPalette::Light);
+            const QColor innerShaded = pal.color(down ? QPalette::Button : QPalette::Dark);
+            p.fillRect(r, pal.color(QPalette::Button));
+            const auto edge = [&](const QRect &b, const QColor &lit, const QColor &shaded) {
+                p.fillRect(QRect(b.left(), b.top(), b.width(), 1), lit);
+                p.fillRect(QRect(b.left(), b.top(), 1, b.height()), lit);
+                p.fillRect(QRect(b.left(), b.bottom(), b.width(), 1), shaded);
+                p.fillRect(QRect(b.right(), b.top(), 1, b.height()), shaded);
+            };
+            edge(r, outerLit, outerShaded);
+            if (r.width() > 4 && r.height() > 4)
+                edge(r.adjusted(1, 1, -1, -1), innerLit, innerShaded);
+        };
+        const QRect less = part(QStyle::SC_ScrollBarSubLine), more = part(QStyle::SC_ScrollBarAddLine);
+        raised(less, pressed(QStyle::SC_ScrollBarSubLine));
+        raised(more, pressed(QStyle::SC_ScrollBarAddLine));
+        if (const QRect thumb = part(QStyle::SC_ScrollBarSlider); thumb.isValid())
+            raised(thumb, false);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(pal.color(isEnabled() ? QPalette::ButtonText : QPalette::Dark));
+        const auto arrow = [&](const QRect &box, bool left) {
+            const QPointF c = QRectF(box).center();
+            const qreal h = std::max(2.0, std::min(box.width(), box.height()) / 4.0);
+            const qreal tip = left ? -h / 2 : h / 2;
+            const QPointF points[3] = {{c.x() + tip, c.y()}, {c.x() - tip, c.y() - h}, {c.x() - tip, c.y() + h}};
+            p.drawPolygon(points, 3);
+        };
+        arrow(less, true);
+        arrow(more, false);
         // Qt's style marks a focused scroll bar barely at all; keyboard users
         // need to see which slider the arrow keys move.
         if (hasFocus()) {
-            QPainter p(this);
-            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(pal.color(QPalette::Highlight), 2));
             p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
         }
     }
