@@ -341,15 +341,23 @@ private Q_SLOTS:
         QCOMPARE(uitest::background(cmdCompute), QColor(192, 192, 192));
         QCOMPARE(cmdCompute->font().pixelSize(), kit::sans(12).pixelSize());
         // The face shows that grey flat, as drawn: at its middle and near its top and
-        // bottom edges, left and right of the caption, not shaded by the style.
-        const QImage face = cmdCompute->grab().toImage();
-        const int wide = cmdCompute->width(), high = cmdCompute->height();
-        for (const int x : {5, wide - 6}) {
-            for (const int y : {3, high / 2, high - 4}) {
-                const QColor c = face.pixelColor(QPointF(QPointF(x, y) * face.devicePixelRatio()).toPoint());
-                QVERIFY2(std::abs(c.red() - 192) <= 8 && std::abs(c.green() - 192) <= 8 &&
-                             std::abs(c.blue() - 192) <= 8,
-                         qPrintable(QStringLiteral("face at %1,%2 is %3").arg(x).arg(y).arg(c.name())));
+        // bottom edges, left and right of the caption, not shaded by the style, with
+        // the keyboard focus elsewhere and on the button.
+        for (const bool focused : {false, true}) {
+            if (focused) { // from the keyboard, as the style marks it
+                box("txtWrapMin")->setFocus();
+                QTest::keyClick(box("txtWrapMin"), Qt::Key_Tab);
+            }
+            QCOMPARE(cmdCompute->hasFocus(), focused);
+            const QImage face = cmdCompute->grab().toImage();
+            const int wide = cmdCompute->width(), high = cmdCompute->height();
+            for (const int x : {5, wide - 6}) {
+                for (const int y : {3, high / 2, high - 4}) {
+                    const QColor c = face.pixelColor(QPointF(QPointF(x, y) * face.devicePixelRatio()).toPoint());
+                    QVERIFY2(std::abs(c.red() - 192) <= 8 && std::abs(c.green() - 192) <= 8 &&
+                                 std::abs(c.blue() - 192) <= 8,
+                             qPrintable(QStringLiteral("face at %1,%2 is %3").arg(x).arg(y).arg(c.name())));
+                }
             }
         }
         auto *Image1 = CHILD(kit::Picture, w, "Image1");
