@@ -443,6 +443,25 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("drawn %1, computed %2").arg(drawn).arg(computed)));
     }
 
+    // The wire load box stands at the incoming wire: the wire runs level at the
+    // box's height, and its arrowhead points at the box from its right.
+    void wrapDiagramWireLoadAtTheIncomingWire()
+    {
+        const Diagram d = Diagram::read();
+        auto *Image1 = CHILD(kit::Picture, w, "Image1");
+        const QRectF picture = Image1->geometry();
+        const double scale = picture.width() / 5475.0;
+        const QLineF in = d.line(QStringLiteral("legIn"));
+        QCOMPARE(in.y1(), in.y2());
+        const QRectF txtWire = box("txtWire")->geometry();
+        const double y = picture.top() + in.y1() * scale;
+        QVERIFY2(txtWire.top() < y && y < txtWire.bottom(), qPrintable(QString::number(y)));
+        double headLeft = picture.right();
+        for (const QPointF &p : d.polygon(QStringLiteral("legInHead")))
+            headLeft = std::min(headLeft, picture.left() + p.x() * scale);
+        QVERIFY2(headLeft > txtWire.right() && headLeft - txtWire.right() < 10, qPrintable(QString::number(headLeft)));
+    }
+
     // No leg, guide, arc or arrow of the diagram touches a box or caption standing
     // on it, the result controls included: each drawn element, its line's half
     // width and 2 pixels besides stay clear of every control's rectangle.
