@@ -31,8 +31,8 @@ frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"),
                             .align = Qt::AlignHCenter,
                             .border = true,
                             .accessibleName = QStringLiteral("misalignment angle in degrees")});
-    // The degree sign: a small o level with the top of the digits, kept clear of
-    // the box, which the label's left edge overlaps by a pixel.
+    // The degree sign: a small raised o, kept clear of the box, which the
+    // label's left edge overlaps by a pixel.
     auto *Label6 = label(this, "Label6", QStringLiteral("o"), at(2550, 630, 255, 195),
                          {.font = sans(6), .align = Qt::AlignLeft | Qt::AlignBottom});
     Label6->setIndent(4);
