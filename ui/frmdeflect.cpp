@@ -86,8 +86,8 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
     lblPercentLoad = label(this, "lblPercentLoad", QString(), at(225, 5625, 4995, 240), resultLine);
     lblAvgWrapAng = label(this, "lblAvgWrapAng", QString(), at(225, 5940, 4995, 240), resultLine);
     lblOpError = label(this, "lblOpError", QString(), at(225, 6255, 4995, 240), resultLine);
-    cmdCompute = button(this, "cmdCompute", QStringLiteral("Calculate"), at(5805, 6075, 1395, 435), sans(12));
-    setBackground(cmdCompute, colour::silver);
+    cmdCompute =
+        button(this, "cmdCompute", QStringLiteral("Calculate"), at(5805, 6075, 1395, 435), sans(12), colour::silver);
 
     // Required entries carry "E", result controls "V"; the captions and value
     // boxes of the results start hidden, the four result lines start empty.

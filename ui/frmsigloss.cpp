@@ -31,7 +31,11 @@ frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"),
                             .align = Qt::AlignHCenter,
                             .border = true,
                             .accessibleName = QStringLiteral("misalignment angle in degrees")});
-    label(this, "Label6", QStringLiteral("o"), at(2550, 630, 255, 195));
+    // The degree sign: a small raised o, kept clear of the box, which the
+    // label's left edge overlaps by a pixel.
+    auto *Label6 = label(this, "Label6", QStringLiteral("o"), at(2550, 630, 255, 195),
+                         {.font = sans(6), .align = Qt::AlignLeft | Qt::AlignBottom});
+    Label6->setIndent(4);
     label(this, "Label3", QStringLiteral("Enter Angle In Degrees"), at(2925, 1425, 1755, 255),
           {.fg = colour::green, .align = Qt::AlignRight});
     label(this, "Label4", QStringLiteral("(Max 90)"), at(4050, 1725, 675, 255),

@@ -7,13 +7,20 @@
 #include "app/frmmenu.h"
 #include "app/shell.h"
 #include "app/windows.h"
+#include "calc/wrap.h"
 #include "ui/frmdeflect.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <cstdlib>
 
 using namespace vorvan;
 using ui::frmDeflect;
@@ -36,6 +43,118 @@ const QStringList resultTexts{QStringLiteral("lblResMin"),      QStringLiteral("
 const QString requiredBox = QStringLiteral("Complete All Required Fields");
 const QString orderBox = QStringLiteral("Larger angle entered as Smaller");
 const QString rangeBox = QStringLiteral("Wrap angles too large, No resultant load");
+
+// The wrap diagram as drawn: its elements that carry an id, read from the
+// compiled-in drawing itself. Coordinates are the picture box's twips.
+struct Diagram
+{
+    QHash<QString, QXmlStreamAttributes> elements;
+
+    static Diagram read()
+    {
+        Diagram d;
+        QFile file(QStringLiteral(":/pictures/wrap.svg"));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("the wrap diagram cannot be read");
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.attributes().hasAttribute(QLatin1String("id")))
+                d.elements.insert(xml.attributes().value(QLatin1String("id")).toString(), xml.attributes());
+        if (xml.hasError())
+            qFatal("the wrap diagram is not well formed: %s", qPrintable(xml.errorString()));
+        return d;
+    }
+
+    const QXmlStreamAttributes &element(const QString &id) const
+    {
+        const auto found = elements.constFind(id);
+        if (found == elements.cend())
+            qFatal("the wrap diagram has no element %s", qPrintable(id));
+        return *found;
+    }
+    static double number(const QXmlStreamAttributes &a, const char *name)
+    {
+        return a.value(QLatin1String(name)).toDouble();
+    }
+    // A <line>, from its first point to its second.
+    QLineF line(const QString &id) const
+    {
+        const auto &a = element(id);
+        return {number(a, "x1"), number(a, "y1"), number(a, "x2"), number(a, "y2")};
+    }
+    QPolygonF polygon(const QString &id) const
+    {
+        QPolygonF p;
+        const QStringList numbers = element(id)
+                                        .value(QLatin1String("points"))
+                                        .toString()
+                                        .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i + 1 < numbers.size(); i += 2)
+            p << QPointF(numbers[i].toDouble(), numbers[i + 1].toDouble());
+        return p;
+    }
+    bool dashed(const QString &id) const { return element(id).hasAttribute(QLatin1String("stroke-dasharray")); }
+    double halfStroke(const QString &id) const { return number(element(id), "stroke-width") / 2; }
+
+    // A circular arc drawn as a path "M x y A r r rotation large sweep x y": its
+    // ends, its centre and the angle it turns through (degrees, signed as drawn).
+    struct Arc
+    {
+        QPointF start, end, centre;
+        double radius = 0, startAngle = 0, span = 0;
+    };
+    Arc arc(const QString &id) const
+    {
+        const QString d = element(id).value(QLatin1String("d")).toString();
+        if (!QRegularExpression(QStringLiteral("^\\s*M[^A-Za-z]*A[^A-Za-z]*$")).match(d).hasMatch())
+            qFatal("%s is not one arc: %s", qPrintable(id), qPrintable(d));
+        QList<double> n;
+        auto numbers = QRegularExpression(QStringLiteral("[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?")).globalMatch(d);
+        while (numbers.hasNext())
+            n << numbers.next().captured().toDouble();
+        if (n.size() != 9 || n[2] != n[3])
+            qFatal("%s is not a circular arc: %s", qPrintable(id), qPrintable(d));
+        Arc a;
+        a.start = {n[0], n[1]};
+        a.end = {n[7], n[8]};
+        a.radius = n[2];
+        const bool large = n[5] != 0, sweep = n[6] != 0;
+        // The centre from the ends, as SVG works it out for a circle.
+        const QPointF half = (a.start - a.end) / 2;
+        const double h2 = QPointF::dotProduct(half, half);
+        const double k = (large != sweep ? 1 : -1) * std::sqrt(std::max(0.0, (a.radius * a.radius - h2) / h2));
+        a.centre = QPointF(k * half.y(), -k * half.x()) + (a.start + a.end) / 2;
+        const auto angle = [&](QPointF p) {
+            return qRadiansToDegrees(std::atan2(p.y() - a.centre.y(), p.x() - a.centre.x()));
+        };
+        a.startAngle = angle(a.start);
+        a.span = angle(a.end) - a.startAngle;
+        if (!sweep && a.span > 0)
+            a.span -= 360;
+        if (sweep && a.span < 0)
+            a.span += 360;
+        return a;
+    }
+};
+
+// The angle between two directions, 0 to 180 degrees.
+double degreesBetween(QPointF a, QPointF b)
+{
+    return qRadiansToDegrees(std::acos(
+        std::clamp(QPointF::dotProduct(a, b) / std::hypot(a.x(), a.y()) / std::hypot(b.x(), b.y()), -1.0, 1.0)));
+}
+
+// How far a point lies from the straight line through `l`.
+double offLine(QPointF p, const QLineF &l)
+{
+    const QPointF d = l.p2() - l.p1(), v = p - l.p1();
+    return std::abs(d.x() * v.y() - d.y() * v.x()) / l.length();
+}
+
+QPointF direction(const QLineF &l)
+{
+    return (l.p2() - l.p1()) / l.length();
+}
 
 } // namespace
 
@@ -221,6 +340,26 @@ private Q_SLOTS:
         auto *cmdCompute = CHILD(QPushButton, w, "cmdCompute");
         QCOMPARE(uitest::background(cmdCompute), QColor(192, 192, 192));
         QCOMPARE(cmdCompute->font().pixelSize(), kit::sans(12).pixelSize());
+        // The face shows that grey flat, as drawn: at its middle and near its top and
+        // bottom edges, left and right of the caption, not shaded by the style, with
+        // the keyboard focus elsewhere and on the button.
+        for (const bool focused : {false, true}) {
+            if (focused) { // from the keyboard, as the style marks it
+                box("txtWrapMin")->setFocus();
+                QTest::keyClick(box("txtWrapMin"), Qt::Key_Tab);
+            }
+            QCOMPARE(cmdCompute->hasFocus(), focused);
+            const QImage face = cmdCompute->grab().toImage();
+            const int wide = cmdCompute->width(), high = cmdCompute->height();
+            for (const int x : {5, wide - 6}) {
+                for (const int y : {3, high / 2, high - 4}) {
+                    const QColor c = face.pixelColor(QPointF(QPointF(x, y) * face.devicePixelRatio()).toPoint());
+                    QVERIFY2(std::abs(c.red() - 192) <= 8 && std::abs(c.green() - 192) <= 8 &&
+                                 std::abs(c.blue() - 192) <= 8,
+                             qPrintable(QStringLiteral("face at %1,%2 is %3").arg(x).arg(y).arg(c.name())));
+                }
+            }
+        }
         auto *Image1 = CHILD(kit::Picture, w, "Image1");
         QCOMPARE(Image1->resource(), QStringLiteral(":/pictures/wrap.svg"));
         // The picture lies beneath every control placed on it.
@@ -228,6 +367,149 @@ private Q_SLOTS:
         for (QWidget *c : w->controlsInOrder())
             if (c != Image1)
                 QVERIFY2(stack.indexOf(Image1) < stack.indexOf(c), qPrintable(c->objectName()));
+    }
+
+    // The diagram is a schematic of the worked example (wire load 10, angles 60
+    // and 120), read from the drawing's own elements. Each leg is drawn from the
+    // sheave outwards, so its direction is the direction in which it leaves.
+    void wrapDiagram_data()
+    {
+        QTest::addColumn<QString>("which"); // the ids' ending
+        QTest::addColumn<float>("angle");
+        QTest::addColumn<bool>("dashed");
+        QTest::newRow("largest angle, 120") << "Max" << 120.0f << false;
+        QTest::newRow("smallest angle, 60") << "Min" << 60.0f << true;
+    }
+    void wrapDiagram()
+    {
+        QFETCH(QString, which);
+        QFETCH(float, angle);
+        QFETCH(bool, dashed);
+        const Diagram d = Diagram::read();
+        const QPointF in = direction(d.line(QStringLiteral("legIn")));
+        const QLineF leg = d.line(QStringLiteral("leg") + which);
+        const QLineF guide = d.line(QStringLiteral("guide") + which);
+        const Diagram::Arc arc = d.arc(QStringLiteral("arc") + which);
+        const QLineF shaft = d.line(QStringLiteral("resultant") + which);
+        const QPolygonF head = d.polygon(QStringLiteral("resultant") + which + QStringLiteral("Head"));
+        const QString where = QStringLiteral("%1: arc from %2,%3 to %4,%5 about %6,%7 turning %8")
+                                  .arg(which)
+                                  .arg(arc.start.x())
+                                  .arg(arc.start.y())
+                                  .arg(arc.end.x())
+                                  .arg(arc.end.y())
+                                  .arg(arc.centre.x())
+                                  .arg(arc.centre.y())
+                                  .arg(arc.span);
+        // The wrap angle is the angle between the legs as they leave the sheave.
+        QVERIFY2(std::abs(degreesBetween(in, direction(leg)) - angle) <= 3, qPrintable(where));
+        // Its arc opens between them: centred where the leg meets its guide, a line
+        // level with the incoming leg from the angle's box; from the guide on the
+        // incoming leg's side round to the leaving leg, through the wrap angle.
+        const double guideTurn = degreesBetween(direction(guide), in);
+        QVERIFY2(std::min(guideTurn, 180 - guideTurn) <= 1, qPrintable(where));
+        QVERIFY2(offLine(arc.centre, guide) <= 15 && offLine(arc.centre, leg) <= 15, qPrintable(where));
+        QVERIFY2(degreesBetween(arc.start - arc.centre, in) <= 3, qPrintable(where));
+        QVERIFY2(degreesBetween(arc.end - arc.centre, direction(leg)) <= 3, qPrintable(where));
+        QVERIFY2(std::abs(std::abs(arc.span) - angle) <= 3, qPrintable(where));
+        // The resultant runs from the pin along the bisector of the two legs.
+        const QPointF bisector = in + direction(leg);
+        QPointF tip = head.front();
+        for (const QPointF &p : head)
+            if (QLineF(shaft.p1(), p).length() > QLineF(shaft.p1(), tip).length())
+                tip = p;
+        QVERIFY2(degreesBetween(direction(shaft), bisector) <= 3, qPrintable(where));
+        QVERIFY2(degreesBetween(tip - shaft.p1(), bisector) <= 3, qPrintable(where));
+        // Solid for the largest angle, dashed for the smallest, leg to resultant.
+        for (const QString &id :
+             {QStringLiteral("leg"), QStringLiteral("guide"), QStringLiteral("arc"), QStringLiteral("resultant")})
+            QVERIFY2(d.dashed(id + which) == dashed, qPrintable(id + which));
+    }
+
+    void wrapDiagramResultantsInProportion()
+    {
+        const Diagram d = Diagram::read();
+        const auto length = [&d](const QString &which) {
+            const QLineF shaft = d.line(QStringLiteral("resultant") + which);
+            double longest = 0;
+            for (const QPointF &p : d.polygon(QStringLiteral("resultant") + which + QStringLiteral("Head")))
+                longest = std::max(longest, QLineF(shaft.p1(), p).length());
+            return longest;
+        };
+        const WrapResults example = computeWrapResults(10, 60, 120);
+        const double drawn = length(QStringLiteral("Min")) / length(QStringLiteral("Max"));
+        const double computed = double(example.ResMin) / double(example.ResMax); // 17.3 : 10.0
+        QVERIFY2(std::abs(drawn / computed - 1) <= 0.05,
+                 qPrintable(QStringLiteral("drawn %1, computed %2").arg(drawn).arg(computed)));
+    }
+
+    // The wire load box stands at the incoming wire: the wire runs level at the
+    // box's height, and its arrowhead points at the box from its right.
+    void wrapDiagramWireLoadAtTheIncomingWire()
+    {
+        const Diagram d = Diagram::read();
+        auto *Image1 = CHILD(kit::Picture, w, "Image1");
+        const QRectF picture = Image1->geometry();
+        const double scale = picture.width() / 5475.0;
+        const QLineF in = d.line(QStringLiteral("legIn"));
+        QCOMPARE(in.y1(), in.y2());
+        const QRectF txtWire = box("txtWire")->geometry();
+        const double y = picture.top() + in.y1() * scale;
+        QVERIFY2(txtWire.top() < y && y < txtWire.bottom(), qPrintable(QString::number(y)));
+        double headLeft = picture.right();
+        for (const QPointF &p : d.polygon(QStringLiteral("legInHead")))
+            headLeft = std::min(headLeft, picture.left() + p.x() * scale);
+        QVERIFY2(headLeft > txtWire.right() && headLeft - txtWire.right() < 10, qPrintable(QString::number(headLeft)));
+    }
+
+    // No leg, guide, arc or arrow of the diagram touches a box or caption standing
+    // on it, the result controls included: each drawn element, its line's half
+    // width and 2 pixels besides stay clear of every control's rectangle.
+    void wrapDiagramTouchesNoBox()
+    {
+        const Diagram d = Diagram::read();
+        auto *Image1 = CHILD(kit::Picture, w, "Image1");
+        const QRectF box = Image1->geometry();
+        const double scale = box.width() / 5475.0; // the drawing's width, in its own units
+        QCOMPARE(box.height() / 4890.0, scale);
+        QStringList touching;
+        for (auto e = d.elements.cbegin(); e != d.elements.cend(); ++e) {
+            const QString &id = e.key();
+            QList<QPointF> drawn;
+            const auto along = [&drawn](QPointF a, QPointF b) {
+                for (int i = 0; i <= 100; ++i)
+                    drawn << a + (b - a) * (i / 100.0);
+            };
+            if (id.startsWith(QLatin1String("arc"))) {
+                const Diagram::Arc a = d.arc(id);
+                for (int i = 0; i <= 100; ++i) {
+                    const double t = qDegreesToRadians(a.startAngle + a.span * i / 100);
+                    drawn << a.centre + a.radius * QPointF(std::cos(t), std::sin(t));
+                }
+            } else if (id.endsWith(QLatin1String("Head"))) {
+                const QPolygonF p = d.polygon(id);
+                for (qsizetype i = 0; i < p.size(); ++i)
+                    along(p[i], p[(i + 1) % p.size()]);
+            } else if (e.value().hasAttribute(QLatin1String("x1"))) {
+                const QLineF l = d.line(id);
+                along(l.p1(), l.p2());
+            } else {
+                continue; // the gradient
+            }
+            const double margin = 2 + d.halfStroke(id) * scale;
+            for (QWidget *c : w->controlsInOrder()) {
+                if (c == Image1)
+                    continue;
+                const QRectF clear = QRectF(c->geometry()).adjusted(-margin, -margin, margin, margin);
+                for (const QPointF &p : std::as_const(drawn)) {
+                    if (clear.contains(box.topLeft() + p * scale)) {
+                        touching << id + QStringLiteral(" touches ") + c->objectName();
+                        break;
+                    }
+                }
+            }
+        }
+        QVERIFY2(touching.isEmpty(), qPrintable(touching.join(QLatin1Char('\n'))));
     }
 
     void controlOrderAndTags()

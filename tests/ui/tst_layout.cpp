@@ -37,7 +37,64 @@ private:
         return {};
     }
 
-    static QString problemsOf(QWidget *window)
+    // Where a frame draws its caption, found in the window as drawn (`shot`): the
+    // caption's bluish pixels in a band round the frame's top, and the frame's top
+    // line, the first drawn row below the frame's top at its right end. A classic
+    // frame draws the caption inside its rectangle, across that line, a little in
+    // from its left corner, with the line broken behind the text.
+    static QString captionProblem(const QImage &shot, const QWidget *window, const QGroupBox *g)
+    {
+        const qreal dpr = shot.devicePixelRatio();
+        const QRect frame(g->mapTo(window, QPoint(0, 0)), g->size());
+        const auto device = [dpr](const QRect &r) {
+            return QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect();
+        };
+        const QRect inShot = device(frame);
+        const int captionHeight = QFontMetrics(g->font()).height();
+        const QRect band =
+            device(QRect(frame.left() - 12, frame.top() - 12, frame.width() + 24, captionHeight + 24) & window->rect());
+        const auto bluish = [](const QColor &c) { return c.blue() - c.red() >= 20; };
+        QRect text;
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = band.left(); x <= band.right(); ++x)
+                if (shot.valid(x, y) && bluish(shot.pixelColor(x, y)))
+                    text |= QRect(x, y, 1, 1);
+        if (text.isEmpty())
+            return QStringLiteral("no caption drawn round the frame's top");
+        const int lineX = inShot.right() - qRound(8 * dpr);
+        int lineY = -1;
+        for (int y = inShot.top(); y <= inShot.bottom() && lineY < 0; ++y)
+            if (qGray(shot.pixel(lineX, y)) < 245)
+                lineY = y;
+        const QString where =
+            QStringLiteral("caption at %1,%2 %3x%4 (device pixels), frame %5,%6 %7x%8, top line at %9")
+                .arg(text.x())
+                .arg(text.y())
+                .arg(text.width())
+                .arg(text.height())
+                .arg(inShot.x())
+                .arg(inShot.y())
+                .arg(inShot.width())
+                .arg(inShot.height())
+                .arg(lineY);
+        if (!inShot.contains(text))
+            return QStringLiteral("caption outside the frame: ") + where;
+        if (text.left() - inShot.left() < 4 * dpr)
+            return QStringLiteral("caption less than 4 px in from the frame's left edge: ") + where;
+        if (lineY < 0 || !(text.top() < lineY && lineY < text.bottom()))
+            return QStringLiteral("caption does not cross the frame's top line: ") + where;
+        // Behind the text the line is broken: just left and right of the caption there is no line.
+        const int lineGray = qGray(shot.pixel(lineX, lineY));
+        const int step = qRound(2 * dpr); // past the glyphs' own soft edges
+        for (const int x : {text.left() - step, text.right() + step}) {
+            const QColor c = shot.pixelColor(x, lineY);
+            if (!bluish(c) && qGray(c.rgb()) <= lineGray + 16)
+                return QStringLiteral("the top line runs on behind the caption at x %1: ").arg(x) + where;
+        }
+        return {};
+    }
+
+    static QString problemsOf(QWidget *window, const QImage &shot)
     {
         QStringList problems;
         const auto fits = [&](QWidget *w, bool ok, const QString &what) {
@@ -82,6 +139,8 @@ private:
             } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
                 fits(w, fm.horizontalAdvance(g->title()) + 16 <= g->width(),
                      QStringLiteral("frame caption does not fit"));
+                const QString caption = captionProblem(shot, window, g);
+                fits(w, caption.isEmpty(), caption);
             }
         }
         return problems.join(QLatin1Char('\n'));
@@ -117,8 +176,8 @@ private Q_SLOTS:
             if (!w->isVisible() || w->objectName().isEmpty())
                 continue;
             QVERIFY(QTest::qWaitForWindowExposed(w));
-            uitest::grab(w, w->objectName() + QStringLiteral(".png"));
-            const QString problems = problemsOf(w);
+            const QImage shot = uitest::grab(w, w->objectName() + QStringLiteral(".png"));
+            const QString problems = problemsOf(w, shot);
             QVERIFY2(problems.isEmpty(), qPrintable(w->objectName() + QStringLiteral(":\n") + problems));
             ++checked;
         }

@@ -116,6 +116,48 @@ private Q_SLOTS:
         QCOMPARE(result->text(), QStringLiteral("Signal Loss = 0.55 %"));
     }
 
+    // The degree sign after the angle box is a small raised o, clear of the box:
+    // in the window as drawn, its ink stands right of the box, at most 60 % as
+    // tall as the typed digits, and ends above the digits' middle.
+    void degreeSignIsSmallRaisedAndClear()
+    {
+        uitest::retype(box, QStringLiteral("30"));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QImage shot = uitest::grab(window, QStringLiteral("frmSigLoss-degree-sign.png"));
+        const qreal dpr = shot.devicePixelRatio();
+        const auto inShot = [dpr](const QRect &r) {
+            return QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect();
+        };
+        // The dark pixels of `area`, less those inside `leftOut`; not the blue text cursor.
+        const auto ink = [&](const QRect &area, const QRect &leftOut) {
+            QRect found;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (const QRgb c = shot.valid(x, y) ? shot.pixel(x, y) : qRgb(255, 255, 255);
+                        !leftOut.contains(x, y) && qGray(c) < 128 && qBlue(c) - std::max(qRed(c), qGreen(c)) < 64)
+                        found |= QRect(x, y, 1, 1);
+            return found;
+        };
+        const QRect boxArea = inShot(box->geometry());
+        const QRect digits = ink(inShot(box->geometry().adjusted(2, 2, -2, -2)), QRect()); // inside the box's frame
+        const QRect sign = ink(inShot(CHILD(QLabel, window, "Label6")->geometry().adjusted(-4, -4, 8, 8)), boxArea);
+        const QString where =
+            QStringLiteral("sign at %1,%2 %3x%4, digits at %5,%6 %7x%8, box ends at %9 (device pixels)")
+                .arg(sign.x())
+                .arg(sign.y())
+                .arg(sign.width())
+                .arg(sign.height())
+                .arg(digits.x())
+                .arg(digits.y())
+                .arg(digits.width())
+                .arg(digits.height())
+                .arg(boxArea.right());
+        QVERIFY2(!digits.isEmpty() && !sign.isEmpty(), qPrintable(where));
+        QVERIFY2(sign.left() >= boxArea.right() + 2 * dpr, qPrintable(where));
+        QVERIFY2(sign.height() * 5 <= digits.height() * 3, qPrintable(where));
+        QVERIFY2(sign.bottom() < digits.center().y(), qPrintable(where));
+    }
+
     void theProgramsOwnEditRecomputesToo()
     {
         box->setText(QStringLiteral("60"));

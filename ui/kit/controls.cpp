@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
 #include <QStyleOptionSlider>
 
 #include <algorithm>
@@ -147,27 +146,83 @@ protected:
     }
 };
 
-// A frame whose inside is the window's own colour: Qt's style lays a faint
-// grey over it, on which white options and labels show as rectangles.
+// A frame drawn as a classic group box: its caption on the top line, a little
+// in from the left corner, the line broken behind the text; inside, the window's
+// own colour (Qt's style lays a faint grey over it, on which white options and
+// labels show as rectangles, and sets the line below the caption).
 class Frame : public QGroupBox
 {
 public:
     using QGroupBox::QGroupBox;
 
+    static constexpr int captionInset = 8; // from the left corner to the caption's gap
+    static constexpr int captionGap = 2;   // clear space either side of the caption
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        QStyleOptionGroupBox opt;
-        initStyleOption(&opt);
-        opt.subControls &= ~QStyle::SC_GroupBoxFrame; // the caption only
-        style()->drawComplexControl(QStyle::CC_GroupBox, &opt, &p, this);
-        // The line where the style draws it: below the caption, rounded.
-        const int captionBottom =
-            std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), fontMetrics().height()) + 3;
+        const QFontMetrics fm = fontMetrics();
+        const QString caption = title();
+        // The line runs through the middle of the caption, inside the frame's own rectangle.
+        const int lineY = fm.height() / 2;
+        const QRect text(captionInset + captionGap, 0, fm.horizontalAdvance(caption), fm.height());
+        QRegion lined(rect());
+        if (!caption.isEmpty())
+            lined -= QRegion(text.adjusted(-captionGap, 0, captionGap, 0));
+        p.save();
+        p.setClipRegion(lined);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QColor(0, 0, 0, 48));
-        p.drawRoundedRect(QRectF(rect().adjusted(0, captionBottom, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+        p.setPen(QColor(0, 0, 0, 48)); // the style's own faint line
+        p.drawRoundedRect(QRectF(rect().adjusted(0, lineY, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+        p.restore();
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+    }
+};
+
+// A button whose face is a colour of the window's own, drawn flat with a
+// classic raised edge: the style would shade that colour into a gradient.
+class FacedButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QRect r = rect();
+        const bool sunken = isDown() || isChecked();
+        const QColor face = palette().color(QPalette::Button);
+        p.fillRect(r, face);
+        // Outer edge, then inner edge: light above and left, dark below and right; swapped when pressed.
+        const QColor light = face.lighter(150), shade = face.darker(150), dark(64, 64, 64);
+        const auto edge = [&p](const QRect &e, const QColor &topLeft, const QColor &bottomRight) {
+            p.setPen(topLeft);
+            p.drawLine(e.topLeft(), e.topRight());
+            p.drawLine(e.topLeft(), e.bottomLeft());
+            p.setPen(bottomRight);
+            p.drawLine(e.bottomLeft(), e.bottomRight());
+            p.drawLine(e.topRight(), e.bottomRight());
+        };
+        if (sunken) {
+            edge(r, dark, dark);
+            edge(r.adjusted(1, 1, -1, -1), shade, face);
+        } else {
+            edge(r, light, dark);
+            edge(r.adjusted(1, 1, -1, -1), face, shade);
+        }
+        QRect text = r.adjusted(3, 3, -3, -3);
+        if (sunken)
+            text.translate(1, 1);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, this->text());
+        if (hasFocus()) {
+            // A dotted line round the caption: the style's focus frame would tint the face.
+            p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+            p.drawRect(r.adjusted(4, 4, -5, -5));
+        }
     }
 };
 
@@ -322,12 +377,14 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QString &text, const
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &r,
-                    const std::optional<QFont> &f)
+                    const std::optional<QFont> &f, const std::optional<QColor> &face)
 {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = face ? new FacedButton(caption, parent) : new QPushButton(caption, parent);
     setUp(b, name, r);
     b->setFont(f.value_or(defaultFont()));
     b->setAutoDefault(false);
+    if (face)
+        setBackground(b, *face);
     return b;
 }
 

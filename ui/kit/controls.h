@@ -30,8 +30,9 @@ void setUp(QWidget *w, const char *name, const QRect &r, const Look &look = {});
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look = {});
 QLineEdit *textBox(QWidget *parent, const char *name, const QString &text, const QRect &r, const Look &look = {});
+// A button with a `face` colour shows it flat; without one, the desktop's button look.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &r,
-                    const std::optional<QFont> &f = std::nullopt);
+                    const std::optional<QFont> &f = std::nullopt, const std::optional<QColor> &face = std::nullopt);
 QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, const QRect &r,
                  const std::optional<QFont> &captionFont = std::nullopt);
 QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, const QRect &r);
