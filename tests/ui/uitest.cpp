@@ -78,10 +78,18 @@ void retype(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+QString screensDir()
+{
+    // The build tree's, not the current directory's: a test program started
+    // from the source tree must not write into it.
+    const QString dir = QStringLiteral(VORVAN_SCREENS_DIR);
+    QDir().mkpath(dir);
+    return dir;
+}
+
 QImage grab(QWidget *w, const QString &fileName)
 {
-    const QString dir = QDir::current().filePath(QStringLiteral("screens"));
-    QDir().mkpath(dir);
+    const QString dir = screensDir();
     const QImage shot = w->grab().toImage();
     shot.save(dir + QLatin1Char('/') + fileName);
     return shot;

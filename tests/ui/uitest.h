@@ -43,7 +43,9 @@ QWidget *topLevel(const QString &objectName);
 // Types text into a box as a user does: focus, select all, then key by key.
 void retype(QLineEdit *box, const QString &text);
 
-// The window as it is drawn, also written to a PNG under the build tree, for looking at.
+// The folder under the build tree that the tests write their pictures to, created.
+QString screensDir();
+// The window as it is drawn, also written to a PNG in screensDir(), for looking at.
 QImage grab(QWidget *w, const QString &fileName);
 // How many pixels of exactly `colour` a picture of `control`'s window shows inside `control`.
 int pixelsOf(const QImage &shot, const QWidget *control, const QColor &colour);
