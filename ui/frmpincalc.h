@@ -9,6 +9,7 @@ class QScrollBar;
 namespace vorvan::kit {
 class Picture;
 class ProgressBar;
+struct Shape;
 class ShapeLayer;
 } // namespace vorvan::kit
 
@@ -35,7 +36,7 @@ public:
 
 private:
     void recentreOutput();
-    void setShapeFill(const QString &name, const QColor &fill);
+    void setShapeFill(kit::Shape &shape, const QColor &fill);
     QString summary() const;
 
     // Centre of the output range of the last evaluation, in tenths of a mV/V.
@@ -58,6 +59,8 @@ private:
     kit::Picture *imgPin;
     kit::ProgressBar *pgBar;
     kit::ShapeLayer *shapes;
+    kit::Shape *Shape1; // the thermometer's bulb
+    kit::Shape *Shape2; // the top of its tube
 };
 
 } // namespace vorvan::ui

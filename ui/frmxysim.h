@@ -8,6 +8,7 @@ class QLabel;
 class QScrollBar;
 
 namespace vorvan::kit {
+struct Shape;
 class ShapeLayer;
 } // namespace vorvan::kit
 
@@ -36,6 +37,7 @@ private:
     QString summary() const;
 
     kit::ShapeLayer *shapes;
+    kit::Shape *linLoad; // the load direction, moved by Loaddir
     QScrollBar *hsbAngle;
     QLabel *lblXoutput;
     QLabel *lblYoutput;
