@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <cmath>
@@ -111,7 +112,7 @@ QString frmPinCalc::summary() const
     Summary s(windowTitle());
     s.field(caption(this, "Label10"), txtLoad->text(), caption(this, "Label1"));
     s.field(caption(this, "Label12"), txtDiameter->text(), caption(this, "Label2"));
-    if (computeRuns == 0)
+    if (!m_evaluated)
         return s.noResultYet().text();
     s.field(txtOPMin->accessibleName(), wholeText(txtOPMin), caption(this, "Label6"));
     s.field(txtOPMax->accessibleName(), wholeText(txtOPMax), caption(this, "Label7"));
@@ -162,7 +163,8 @@ void frmPinCalc::setShapeFill(Shape &shape, const QColor &fill)
 
 void frmPinCalc::compute()
 {
-    ++computeRuns;
+    const auto announce = qScopeGuard([this] { Q_EMIT computed(); });
+    m_evaluated = true;
     const auto d = static_cast<std::int16_t>(hsbDiameter->value());
     const auto L = static_cast<std::int16_t>(hsbLoad->value());
     const auto o = static_cast<std::int16_t>(hsbOutput->value());

@@ -30,9 +30,14 @@ public:
     void hsbOutput_Change();
     void compute();
 
-    // How many times compute has run, restarts included; the tests count
-    // the evaluations that one slider step causes.
-    int computeRuns = 0;
+    // Whether compute has run since the window was built: until then the
+    // result boxes are empty and Copy Results says there is no result yet.
+    bool evaluated() const { return m_evaluated; }
+
+Q_SIGNALS:
+    // At the end of every run of compute, one that starts over for a moved
+    // output included, so that one slider step's evaluations can be counted.
+    void computed();
 
 private:
     void recentreOutput();
@@ -41,6 +46,7 @@ private:
 
     // Centre of the output range of the last evaluation, in tenths of a mV/V.
     float outputMid = 0;
+    bool m_evaluated = false;
 
     QScrollBar *hsbLoad;
     QScrollBar *hsbDiameter;
