@@ -17,8 +17,8 @@ using namespace kit;
 void WeightForm::Form_Load()
 {
     place(this);
-    unitFactor = 1;
-    materialFactor = 1;
+    m_unitFactor = 1;
+    m_materialFactor = 1;
 }
 
 QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, const QRect &r)
@@ -29,7 +29,7 @@ QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, co
     connect(o, &QRadioButton::toggled, this, [this, &material = choice.selects](bool on) {
         if (!on)
             return;
-        materialFactor = material.factor;
+        m_materialFactor = material.factor;
         txtMat->setText(QLatin1String(material.name));
         calculate();
     });
@@ -45,7 +45,7 @@ QRadioButton *WeightForm::unitOption(QGroupBox *frame, std::size_t index, const 
             return;
         for (QLineEdit *caption : std::as_const(unitCaptions))
             caption->setText(QLatin1String(unit.name));
-        unitFactor = unit.factor;
+        m_unitFactor = unit.factor;
         calculate();
     });
     return o;

@@ -25,9 +25,6 @@ public:
     void Form_Load() override;
     virtual void calculate() = 0;
 
-    double unitFactor = 1;
-    double materialFactor = 1;
-
     // The option buttons, each holding the entry of calc/weights.h it selects,
     // so that no order has to match another.
     template <class Entry> struct OptionButton
@@ -53,6 +50,9 @@ protected:
     QLineEdit *captionBox(const char *name, const QString &text, const QRect &r, const QString &toolTip = {});
     QLineEdit *inputBox(const char *name, const QRect &r, const QString &toolTip);
     void writeWeight(const std::function<double()> &weight);
+    // The factors of the selected unit and material.
+    double unitFactor() const { return m_unitFactor; }
+    double materialFactor() const { return m_materialFactor; }
 
     // The inputs, each with the unit caption under it, in their tab order.
     void setInputs(const QList<QPair<QLineEdit *, QLineEdit *>> &inputs) { m_inputs = inputs; }
@@ -68,6 +68,8 @@ private:
 
     QList<QPair<QLineEdit *, QLineEdit *>> m_inputs;
     QList<QRadioButton *> m_materials;
+    double m_unitFactor = 1;
+    double m_materialFactor = 1;
     // What the weight box shows: "00.00" until the first calculation, then a
     // weight, or the word for a weight beyond the double range.
     enum class Weight { NotYet, Kilograms, Overflow };
