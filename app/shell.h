@@ -1,18 +1,30 @@
 #pragma once
 
-// VorvanCalc in layers, each using only those below it:
-//   calc/     the calculations and the number helpers, standard C++ only;
-//   ui/kit/   the form kit: twips and placement, looks, control factories,
-//             painted pictures and shapes, number texts in the user's locale;
-//   ui/       one class per calculator and help window, built with the kit
-//             over calc/;
-//   app/      start-up (this header), the menu window frmMenu with the table
-//             of the twelve windows it opens and their registry (app/windows.h),
-//             the About window and the maker's details.
-// One edge runs the other way, and only this one: the windows of ui/ report
-// run-time errors through app/errortraps.h and ask for message boxes through
-// app/hooks.h. Message boxes, the browser launch and program end go through
-// those replaceable hooks, so the tests drive every window headless.
+// VorvanCalc in layers. Each is a library declared in its folder's
+// CMakeLists.txt and uses only the layers it names here; a layer's headers are
+// visible only to the targets that link it, so an include that runs upward
+// (calc/ including Qt, the kit including a window, a window including the menu)
+// fails to build.
+//   vorvancalc_calc     calc/     the calculations and the number helpers,
+//                                 standard C++ only. Uses nothing.
+//   vorvancalc_base     app/errortraps.*, app/hooks.*: the shell's base that
+//                                 the windows may call, the run-time error
+//                                 reporter and the message-box, browser and exit
+//                                 hooks. Uses calc.
+//   vorvancalc_kit      ui/kit/   the form kit: twips and placement, looks,
+//                                 control factories, painted pictures and shapes,
+//                                 number texts in the user's locale. Uses calc.
+//   vorvancalc_windows  ui/       one class per calculator and help window, with
+//                                 the pictures and documents of assets/. Uses
+//                                 the kit, the base and calc.
+//   vorvancalc_app      app/      start-up (this header), the menu window frmMenu
+//                                 with the table of the twelve windows it opens
+//                                 and their registry (app/windows.h), the About
+//                                 window and the maker's details. Uses every
+//                                 layer above.
+//   vorvancalc          app/main.cpp, the program. Uses the app layer.
+// Message boxes, the browser launch and program end go through the base's
+// replaceable hooks, so the tests drive every window headless.
 
 class QApplication;
 

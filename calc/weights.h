@@ -1,36 +1,33 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 
 namespace vorvan {
 
-// The materials both weight calculators offer, steel, aluminium and titanium
-// in that order; the factor is the weight relative to steel, whose constants
-// the formulas carry.
+// The materials both weight calculators offer: steel, aluminium and titanium.
+// The factor is the weight relative to steel, whose constants the formulas
+// carry. Each is named, so that what selects one refers to it, not to a place
+// in a list whose order could change.
 struct Material
 {
     double factor;
     const char *name; // as the material caption box names it once selected
 };
 
-inline constexpr std::array<Material, 3> materials{{
-    {1.0, "Stainless Steel"},
-    {0.3569, "Aluminium"},
-    {0.576, "Titanium"},
-}};
+inline constexpr Material steel{1.0, "Stainless Steel"};
+inline constexpr Material aluminium{0.3569, "Aluminium"};
+inline constexpr Material titanium{0.576, "Titanium"};
 
-// Millimetres and inches, in that order: the factor turns a typed dimension into millimetres.
+// The units of the typed dimensions, millimetres and inches: the factor turns
+// one into millimetres.
 struct Unit
 {
     double factor;
     const char *name; // as each unit caption box names it once selected
 };
 
-inline constexpr std::array<Unit, 2> units{{
-    {1.0, "mm"},
-    {25.4, "inches"},
-}};
+inline constexpr Unit millimetres{1.0, "mm"};
+inline constexpr Unit inches{25.4, "inches"};
 
 // Weight in kg of a solid round pin (0.00616 g per mm of length per mm^2 of
 // diameter squared, for steel). Throws RuntimeError 6 when a number or the

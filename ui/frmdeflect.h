@@ -29,6 +29,10 @@ public:
     const QList<QWidget *> &controlsInOrder() const { return m_controls; }
     static QString tagOf(const QWidget *w);
 
+private:
+    void showTagged(const QString &tag, bool visible);
+    QString summary() const;
+
     // Window values, single precision, zero when the window is created.
     float WireLoad = 0;
     float WrapMax = 0;
@@ -38,10 +42,6 @@ public:
     float ResMax = 0;
     float PercentLoad = 0;
     float OpError = 0;
-
-private:
-    void showTagged(const QString &tag, bool visible);
-    QString summary() const;
 
     QList<QWidget *> m_controls;
     QLineEdit *txtWire;

@@ -52,7 +52,7 @@ void frmLinkWeight::calculate()
 {
     writeWeight([this] {
         return linkWeight(txtLength->text().toStdString(), txtWidth->text().toStdString(),
-                          txtHeight->text().toStdString(), unitFactor, materialFactor);
+                          txtHeight->text().toStdString(), unitFactor(), materialFactor());
     });
 }
 

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <cmath>
@@ -28,19 +29,19 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8380
     shapes->add(line("Line1", 480, 5520, 480, 120, colour::black, 8));
     shapes->add(line("Line2", 480, 120, 960, 120, colour::black, 8));
     shapes->add(line("Line3", 960, 120, 960, 5520, colour::black, 8));
-    shapes->add({.kind = Shape::Kind::Rectangle,
-                 .name = QStringLiteral("Shape2"),
-                 .a = {480, 120},
-                 .b = {495, 375},
-                 .colour = colour::black,
-                 .fill = colour::silver});
-    shapes->add({.kind = Shape::Kind::Circle,
-                 .name = QStringLiteral("Shape1"),
-                 .a = {120, 5520},
-                 .b = {1215, 1215},
-                 .colour = colour::black,
-                 .fill = colour::navy,
-                 .width = 5});
+    Shape2 = &shapes->add({.kind = Shape::Kind::Rectangle,
+                           .name = QStringLiteral("Shape2"),
+                           .a = {480, 120},
+                           .b = {495, 375},
+                           .colour = colour::black,
+                           .fill = colour::silver});
+    Shape1 = &shapes->add({.kind = Shape::Kind::Circle,
+                           .name = QStringLiteral("Shape1"),
+                           .a = {120, 5520},
+                           .b = {1215, 1215},
+                           .colour = colour::black,
+                           .fill = colour::navy,
+                           .width = 5});
 
     // Screen readers name the sliders and display fields after the captions beside them.
     const Look caption{.bg = colour::white};
@@ -111,7 +112,7 @@ QString frmPinCalc::summary() const
     Summary s(windowTitle());
     s.field(caption(this, "Label10"), txtLoad->text(), caption(this, "Label1"));
     s.field(caption(this, "Label12"), txtDiameter->text(), caption(this, "Label2"));
-    if (computeRuns == 0)
+    if (!m_evaluated)
         return s.noResultYet().text();
     s.field(txtOPMin->accessibleName(), wholeText(txtOPMin), caption(this, "Label6"));
     s.field(txtOPMax->accessibleName(), wholeText(txtOPMax), caption(this, "Label7"));
@@ -125,7 +126,7 @@ void frmPinCalc::Form_Load()
 {
     place(this, {.outer = {8500, 8000}});
     pgBar->setValue(1111);
-    setShapeFill(QStringLiteral("Shape1"), colour::navy);
+    setShapeFill(*Shape1, colour::navy);
     lblInfo->setText(QStringLiteral("Adjust Load and Diameter sliders to match parameters - then adjust output slider "
                                     "to optimize mV/V output and safety factor"));
 }
@@ -154,15 +155,16 @@ void frmPinCalc::recentreOutput()
     hsbOutput->setValue(roundToSliderPosition(outputMid));
 }
 
-void frmPinCalc::setShapeFill(const QString &name, const QColor &fill)
+void frmPinCalc::setShapeFill(Shape &shape, const QColor &fill)
 {
-    shapes->shape(name)->fill = fill;
+    shape.fill = fill;
     shapes->update();
 }
 
 void frmPinCalc::compute()
 {
-    ++computeRuns;
+    const auto announce = qScopeGuard([this] { Q_EMIT computed(); });
+    m_evaluated = true;
     const auto d = static_cast<std::int16_t>(hsbDiameter->value());
     const auto L = static_cast<std::int16_t>(hsbLoad->value());
     const auto o = static_cast<std::int16_t>(hsbOutput->value());
@@ -214,12 +216,12 @@ void frmPinCalc::compute()
     if (r.loadTooHigh) {
         showResult(lblAlarm, QStringLiteral("Load too High or diameter too Small"));
         setForeground(lblAlarm, colour::red);
-        setShapeFill(QStringLiteral("Shape2"), colour::red);
+        setShapeFill(*Shape2, colour::red);
         setBackground(txtLoad, colour::red);
         setBackground(txtDiameter, colour::red);
     } else {
         setBackground(lblAlarm, colour::buttonFace());
-        setShapeFill(QStringLiteral("Shape2"), colour::silver);
+        setShapeFill(*Shape2, colour::silver);
         setBackground(txtLoad, colour::yellow);
         setBackground(txtDiameter, colour::yellow);
     }
@@ -227,7 +229,7 @@ void frmPinCalc::compute()
     if (r.loadTooLow) {
         setForeground(lblAlarm, colour::blue);
         showResult(lblAlarm, QStringLiteral("Load too Low or diameter too Large"));
-        setShapeFill(QStringLiteral("Shape1"), colour::lightCyan);
+        setShapeFill(*Shape1, colour::lightCyan);
         setBackground(txtLoad, colour::lightCyan);
         setBackground(txtDiameter, colour::lightCyan);
     }
@@ -235,7 +237,7 @@ void frmPinCalc::compute()
     if (r.acceptable) {
         showResult(lblAlarm, QStringLiteral("Acceptable Output range"));
         setForeground(lblAlarm, colour::black);
-        setShapeFill(QStringLiteral("Shape1"), colour::navy);
+        setShapeFill(*Shape1, colour::navy);
     }
 
     txtLoad->setText(text(t.load));

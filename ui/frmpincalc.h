@@ -9,6 +9,7 @@ class QScrollBar;
 namespace vorvan::kit {
 class Picture;
 class ProgressBar;
+struct Shape;
 class ShapeLayer;
 } // namespace vorvan::kit
 
@@ -29,17 +30,23 @@ public:
     void hsbOutput_Change();
     void compute();
 
-    // How many times compute has run, restarts included; the tests count
-    // the evaluations that one slider step causes.
-    int computeRuns = 0;
+    // Whether compute has run since the window was built: until then the
+    // result boxes are empty and Copy Results says there is no result yet.
+    bool evaluated() const { return m_evaluated; }
+
+Q_SIGNALS:
+    // At the end of every run of compute, one that starts over for a moved
+    // output included, so that one slider step's evaluations can be counted.
+    void computed();
 
 private:
     void recentreOutput();
-    void setShapeFill(const QString &name, const QColor &fill);
+    void setShapeFill(kit::Shape &shape, const QColor &fill);
     QString summary() const;
 
     // Centre of the output range of the last evaluation, in tenths of a mV/V.
     float outputMid = 0;
+    bool m_evaluated = false;
 
     QScrollBar *hsbLoad;
     QScrollBar *hsbDiameter;
@@ -58,6 +65,8 @@ private:
     kit::Picture *imgPin;
     kit::ProgressBar *pgBar;
     kit::ShapeLayer *shapes;
+    kit::Shape *Shape1; // the thermometer's bulb
+    kit::Shape *Shape2; // the top of its tube
 };
 
 } // namespace vorvan::ui

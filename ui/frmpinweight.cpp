@@ -51,8 +51,8 @@ frmPinWeight::frmPinWeight() : WeightForm(QStringLiteral("Pin Weight calculation
 void frmPinWeight::calculate()
 {
     writeWeight([this] {
-        return pinWeight(txtDiameter->text().toStdString(), txtLength->text().toStdString(), unitFactor,
-                         materialFactor);
+        return pinWeight(txtDiameter->text().toStdString(), txtLength->text().toStdString(), unitFactor(),
+                         materialFactor());
     });
 }
 

@@ -34,7 +34,7 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
     shapes->add(line("Line4", 1260, 1380, 1260, 1740, colour::white, 2));
     shapes->add(line("Line5", 1140, 1680, 1260, 1800, colour::white, 2));
     shapes->add(line("Line6", 1380, 1680, 1260, 1800, colour::white, 2));
-    shapes->add(line("linLoad", 0, 0, 0, 0, colour::red, 4)); // placed by Loaddir
+    linLoad = &shapes->add(line("linLoad", 0, 0, 0, 0, colour::red, 4)); // placed by Loaddir
 
     // Marks and axis names: white on the circle's blue, no background of their own.
     const Look onPin{.fg = colour::white};
@@ -116,9 +116,8 @@ void frmXYsim::Loaddir()
 {
     ErrorTraps::trapped([this] {
         const LoadLine l = loadLine(XSign, XOutput, YSign, YOutput);
-        Shape &linLoad = *shapes->shape(QStringLiteral("linLoad"));
-        linLoad.a = {l.X1, l.Y1};
-        linLoad.b = {l.X2, l.Y2};
+        linLoad->a = {l.X1, l.Y1};
+        linLoad->b = {l.X2, l.Y2};
         shapes->update();
     });
 }

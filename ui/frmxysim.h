@@ -8,6 +8,7 @@ class QLabel;
 class QScrollBar;
 
 namespace vorvan::kit {
+struct Shape;
 class ShapeLayer;
 } // namespace vorvan::kit
 
@@ -25,6 +26,14 @@ public:
     void compute();
     void Loaddir();
 
+    // The load angle and the signs of the outputs, as the last compute left them.
+    float loadAngle() const { return LoadAngle; }
+    const std::string &xSign() const { return XSign; }
+    const std::string &ySign() const { return YSign; }
+
+private:
+    QString summary() const;
+
     // The window's values, as the last compute left them.
     float LoadAngle = 0;
     std::string XSign;
@@ -32,10 +41,8 @@ public:
     float YOutput = 0;
     float XOutput = 0;
 
-private:
-    QString summary() const;
-
     kit::ShapeLayer *shapes;
+    kit::Shape *linLoad; // the load direction, moved by Loaddir
     QScrollBar *hsbAngle;
     QLabel *lblXoutput;
     QLabel *lblYoutput;

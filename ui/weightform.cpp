@@ -17,19 +17,20 @@ using namespace kit;
 void WeightForm::Form_Load()
 {
     place(this);
-    unitFactor = 1;
-    materialFactor = 1;
+    m_unitFactor = 1;
+    m_materialFactor = 1;
 }
 
 QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, const QRect &r)
 {
-    auto *o = option(frame, materialOptions[index].name, QLatin1String(materialOptions[index].caption), r);
+    const auto &choice = materialOptions[index];
+    auto *o = option(frame, choice.name, QLatin1String(choice.caption), r);
     m_materials.append(o);
-    connect(o, &QRadioButton::toggled, this, [this, index](bool on) {
+    connect(o, &QRadioButton::toggled, this, [this, &material = choice.selects](bool on) {
         if (!on)
             return;
-        materialFactor = materials[index].factor;
-        txtMat->setText(QLatin1String(materials[index].name));
+        m_materialFactor = material.factor;
+        txtMat->setText(QLatin1String(material.name));
         calculate();
     });
     return o;
@@ -37,13 +38,14 @@ QRadioButton *WeightForm::materialOption(QGroupBox *frame, std::size_t index, co
 
 QRadioButton *WeightForm::unitOption(QGroupBox *frame, std::size_t index, const QRect &r)
 {
-    auto *o = option(frame, unitOptions[index].name, QLatin1String(unitOptions[index].caption), r);
-    connect(o, &QRadioButton::toggled, this, [this, index](bool on) {
+    const auto &choice = unitOptions[index];
+    auto *o = option(frame, choice.name, QLatin1String(choice.caption), r);
+    connect(o, &QRadioButton::toggled, this, [this, &unit = choice.selects](bool on) {
         if (!on)
             return;
         for (QLineEdit *caption : std::as_const(unitCaptions))
-            caption->setText(QLatin1String(units[index].name));
-        unitFactor = units[index].factor;
+            caption->setText(QLatin1String(unit.name));
+        m_unitFactor = unit.factor;
         calculate();
     });
     return o;
@@ -80,13 +82,17 @@ QString WeightForm::summary() const
     for (const QRadioButton *m : m_materials)
         if (m->isChecked())
             s.field(qobject_cast<const QGroupBox *>(m->parentWidget())->title(), m->text());
-    const QString weight = wholeText(txtWeight);
-    if (!m_weighed)
+    switch (m_weight) {
+    case Weight::NotYet:
         s.noResultYet();
-    else if (weight == QLatin1String("Overflow"))
-        s.field(txtWeight->accessibleName(), weight);
-    else
-        s.field(txtWeight->accessibleName(), weight, Text1->text());
+        break;
+    case Weight::Kilograms:
+        s.field(txtWeight->accessibleName(), wholeText(txtWeight), Text1->text());
+        break;
+    case Weight::Overflow:
+        s.field(txtWeight->accessibleName(), wholeText(txtWeight));
+        break;
+    }
     return s.text();
 }
 
@@ -113,12 +119,13 @@ QLineEdit *WeightForm::inputBox(const char *name, const QRect &r, const QString 
 
 void WeightForm::writeWeight(const std::function<double()> &weight)
 {
-    m_weighed = true;
     try {
         showResult(txtWeight, fixed(weight(), 2));
+        m_weight = Weight::Kilograms;
     } catch (const RuntimeError &) {
         // Beyond the double range there is no weight to show; say so rather than keep a stale one.
         showResult(txtWeight, QStringLiteral("Overflow"));
+        m_weight = Weight::Overflow;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/weights.h"
 #include "ui/kit/form.h"
 
 #include <QList>
@@ -24,21 +25,22 @@ public:
     void Form_Load() override;
     virtual void calculate() = 0;
 
-    double unitFactor = 1;
-    double materialFactor = 1;
-
-    // The option buttons, in the order of the material and unit tables of calc/weights.h.
-    struct OptionButton
+    // The option buttons, each holding the entry of calc/weights.h it selects,
+    // so that no order has to match another.
+    template <class Entry> struct OptionButton
     {
         const char *name;
         const char *caption;
+        const Entry &selects;
     };
-    static constexpr std::array<OptionButton, 3> materialOptions{
-        {{"optSteel", "Steel"}, {"optAluminium", "Aluminium"}, {"optTitanium", "Titanium"}}};
-    static constexpr std::array<OptionButton, 2> unitOptions{{{"optmm", "mm"}, {"optInches", "inches"}}};
+    static constexpr std::array<OptionButton<Material>, 3> materialOptions{{{"optSteel", "Steel", steel},
+                                                                            {"optAluminium", "Aluminium", aluminium},
+                                                                            {"optTitanium", "Titanium", titanium}}};
+    static constexpr std::array<OptionButton<Unit>, 2> unitOptions{
+        {{"optmm", "mm", millimetres}, {"optInches", "inches", inches}}};
 
 protected:
-    // Creates the option of material or unit `index` in `frame`.
+    // Creates option `index` of materialOptions or unitOptions in `frame`.
     QRadioButton *materialOption(QGroupBox *frame, std::size_t index, const QRect &r);
     QRadioButton *unitOption(QGroupBox *frame, std::size_t index, const QRect &r);
     QLineEdit *weightBox(const QRect &r);
@@ -48,6 +50,9 @@ protected:
     QLineEdit *captionBox(const char *name, const QString &text, const QRect &r, const QString &toolTip = {});
     QLineEdit *inputBox(const char *name, const QRect &r, const QString &toolTip);
     void writeWeight(const std::function<double()> &weight);
+    // The factors of the selected unit and material.
+    double unitFactor() const { return m_unitFactor; }
+    double materialFactor() const { return m_materialFactor; }
 
     // The inputs, each with the unit caption under it, in their tab order.
     void setInputs(const QList<QPair<QLineEdit *, QLineEdit *>> &inputs) { m_inputs = inputs; }
@@ -63,7 +68,12 @@ private:
 
     QList<QPair<QLineEdit *, QLineEdit *>> m_inputs;
     QList<QRadioButton *> m_materials;
-    bool m_weighed = false; // "00.00" stays until the first calculation
+    double m_unitFactor = 1;
+    double m_materialFactor = 1;
+    // What the weight box shows: "00.00" until the first calculation, then a
+    // weight, or the word for a weight beyond the double range.
+    enum class Weight { NotYet, Kilograms, Overflow };
+    Weight m_weight = Weight::NotYet;
 };
 
 } // namespace vorvan::ui

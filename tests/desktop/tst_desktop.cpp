@@ -141,8 +141,7 @@ class tst_Desktop : public QObject
 
     void screenshot(const QString &name)
     {
-        const QString dir = QDir::current().filePath(QStringLiteral("screens"));
-        QDir().mkpath(dir);
+        const QString dir = uitest::screensDir();
         QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/desktop-%1.png").arg(name));
     }
 

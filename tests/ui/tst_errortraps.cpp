@@ -1,6 +1,6 @@
 // The run-time error reporter: the message for each number, the "Error N" title,
 // one plain box, and the pending error cleared only once the box is dismissed.
-#include "uitest.h"
+#include "recorder.h"
 
 #include "app/errortraps.h"
 
@@ -200,5 +200,5 @@ private Q_SLOTS:
     void noStrayDialogs() { QVERIFY(uitest::noStrayDialogs()); }
 };
 
-VORVAN_UI_TEST_MAIN(tst_ErrorTraps)
+VORVAN_TEST_MAIN(tst_ErrorTraps, uitest::recordHooks)
 #include "tst_errortraps.moc"

@@ -408,23 +408,25 @@ public:
 
     void check(QStringList &problems) override
     {
-        int material = -1, unit = -1, checkedCount = 0;
-        for (std::size_t i = 0; i < materials.size(); ++i)
-            if (child<QRadioButton>(ui::WeightForm::materialOptions[i].name)->isChecked()) {
-                material = static_cast<int>(i);
+        const Material *material = nullptr;
+        const Unit *unit = nullptr;
+        int checkedCount = 0;
+        for (const auto &option : ui::WeightForm::materialOptions)
+            if (child<QRadioButton>(option.name)->isChecked()) {
+                material = &option.selects;
                 ++checkedCount;
             }
-        for (std::size_t i = 0; i < units.size(); ++i)
-            if (child<QRadioButton>(ui::WeightForm::unitOptions[i].name)->isChecked()) {
-                unit = static_cast<int>(i);
+        for (const auto &option : ui::WeightForm::unitOptions)
+            if (child<QRadioButton>(option.name)->isChecked()) {
+                unit = &option.selects;
                 ++checkedCount;
             }
-        if (material < 0 || unit < 0 || checkedCount != 2) {
+        if (!material || !unit || checkedCount != 2) {
             problems << window->objectName() + QStringLiteral(": not exactly one material and one unit selected");
             return;
         }
-        const double materialFactor = materials[std::size_t(material)].factor;
-        const double unitFactor = units[std::size_t(unit)].factor;
+        const double materialFactor = material->factor;
+        const double unitFactor = unit->factor;
 
         QString weight = QStringLiteral("00.00");
         if (m_calculated) {
@@ -440,9 +442,8 @@ public:
             }
         }
         expect(problems, "txtWeight", weight);
-        expect(problems, "txtMat",
-               m_materialChosen ? QLatin1String(materials[std::size_t(material)].name) : QStringLiteral("Steel"));
-        const QString unitText = QLatin1String(units[std::size_t(unit)].name);
+        expect(problems, "txtMat", m_materialChosen ? QLatin1String(material->name) : QStringLiteral("Steel"));
+        const QString unitText = QLatin1String(unit->name);
         for (const char *caption : m_pin ? std::vector<const char *>{"txtDia", "txtLen"}
                                          : std::vector<const char *>{"txtHt", "txtLen", "txtWd"})
             expect(problems, caption, unitText);

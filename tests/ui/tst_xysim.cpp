@@ -80,9 +80,9 @@ private Q_SLOTS:
         QCOMPARE(text("lblAngle"), QStringLiteral("45"));
         QCOMPARE(text("lblXoutput"), QStringLiteral("+ 70.7"));
         QCOMPARE(text("lblYoutput"), QStringLiteral("+ 70.7"));
-        QCOMPARE(window->XSign, std::string("+"));
-        QCOMPARE(window->YSign, std::string("+"));
-        QCOMPARE(window->LoadAngle, 45.0f);
+        QCOMPARE(window->xSign(), std::string("+"));
+        QCOMPARE(window->ySign(), std::string("+"));
+        QCOMPARE(window->loadAngle(), 45.0f);
         // (1200 - 707.1, 1200 - 707.1) to (1200 - 883.9, 1200 - 883.9)
         QCOMPARE(oneDecimal(shape("linLoad").a.x()), QStringLiteral("492.9"));
         QCOMPARE(oneDecimal(shape("linLoad").b.y()), QStringLiteral("316.1"));

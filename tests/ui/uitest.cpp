@@ -6,53 +6,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
-#include <QPointer>
-#include <QTimer>
 
 namespace uitest {
-
-void Recorder::clear()
-{
-    messages.clear();
-    urls.clear();
-    exits.clear();
-    launchSucceeds = true;
-    whileShowing = nullptr;
-}
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
-}
 
 void setUp()
 {
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
     vorvan::installLook(*app);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    auto &h = vorvan::hooks();
-    h.showMessage = [](const vorvan::MessageRequest &m) {
-        recorder().messages.append(m);
-        if (recorder().whileShowing)
-            recorder().whileShowing(m);
-    };
-    h.openUrl = [](const QUrl &url, const std::function<void()> &failed) {
-        recorder().urls.append(url);
-        if (!recorder().launchSucceeds)
-            failed();
-    };
-    h.exitProcess = [](int code) { recorder().exits.append(code); };
-
-    auto *watchdog = new QTimer(app);
-    QObject::connect(watchdog, &QTimer::timeout, app, [] {
-        // A box a test shows on purpose, to look at it, is its own to close.
-        if (QWidget *modal = QApplication::activeModalWidget(); modal && !modal->property("shownByTest").toBool()) {
-            ++recorder().strayDialogs;
-            modal->close();
-        }
-    });
-    watchdog->start(200);
+    recordHooks();
 }
 
 QList<QWidget *> topLevels(const QString &objectName)
@@ -78,10 +40,18 @@ void retype(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+QString screensDir()
+{
+    // The build tree's, not the current directory's: a test program started
+    // from the source tree must not write into it.
+    const QString dir = QStringLiteral(VORVAN_SCREENS_DIR);
+    QDir().mkpath(dir);
+    return dir;
+}
+
 QImage grab(QWidget *w, const QString &fileName)
 {
-    const QString dir = QDir::current().filePath(QStringLiteral("screens"));
-    QDir().mkpath(dir);
+    const QString dir = screensDir();
     const QImage shot = w->grab().toImage();
     shot.save(dir + QLatin1Char('/') + fileName);
     return shot;
@@ -115,24 +85,6 @@ QColor foreground(const QWidget *w)
 QPoint point(double leftTwips, double topTwips)
 {
     return {vorvan::kit::px(leftTwips), vorvan::kit::px(topTwips)};
-}
-
-bool noStrayDialogs()
-{
-    return recorder().strayDialogs == 0;
-}
-
-void deleteLeftWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // Pop-up menus belong to their window and go with it.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (!w->parentWidget())
-            windows.append(w);
-    for (const QPointer<QWidget> &w : std::as_const(windows))
-        delete w.data();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace uitest

@@ -2,11 +2,9 @@
 
 // The fixture every window test shares: a headless application with the
 // program's look, the English (US) locale pinned, and the program's hooks
-// replaced by recorders, so that no test can block on a modal box, start a
-// browser or end the process. A watchdog closes any real modal window that
-// still appears and the test then fails in checkNoStrayDialogs().
+// replaced by recorders (recorder.h).
 
-#include "app/hooks.h"
+#include "recorder.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/look.h"
 #include "ui/kit/painted.h"
@@ -19,20 +17,6 @@
 
 namespace uitest {
 
-struct Recorder
-{
-    QList<vorvan::MessageRequest> messages;
-    QList<QUrl> urls;
-    QList<int> exits;
-    bool launchSucceeds = true;
-    int strayDialogs = 0;
-    // Runs inside a recorded message box, while it would be showing.
-    std::function<void(const vorvan::MessageRequest &)> whileShowing;
-    void clear();
-};
-
-Recorder &recorder();
-
 // Sets up the application; called by VORVAN_UI_TEST_MAIN.
 void setUp();
 
@@ -43,12 +27,12 @@ QWidget *topLevel(const QString &objectName);
 // Types text into a box as a user does: focus, select all, then key by key.
 void retype(QLineEdit *box, const QString &text);
 
-// The window as it is drawn, also written to a PNG under the build tree, for looking at.
+// The folder under the build tree that the tests write their pictures to, created.
+QString screensDir();
+// The window as it is drawn, also written to a PNG in screensDir(), for looking at.
 QImage grab(QWidget *w, const QString &fileName);
 // How many pixels of exactly `colour` a picture of `control`'s window shows inside `control`.
 int pixelsOf(const QImage &shot, const QWidget *control, const QColor &colour);
-
-bool noStrayDialogs();
 
 // A control's colours as the windows set them: a text box's base and text, any
 // other control's window and window text.
@@ -56,9 +40,6 @@ QColor background(const QWidget *w);
 QColor foreground(const QWidget *w);
 // A point given in twips, in pixels.
 QPoint point(double leftTwips, double topTwips);
-
-// Deletes every window a test left open, so that nothing outlives the application.
-void deleteLeftWindows();
 
 } // namespace uitest
 
@@ -71,14 +52,4 @@ void deleteLeftWindows();
         return found_;                                                                                                 \
     }())
 
-#define VORVAN_UI_TEST_MAIN(TestClass)                                                                                 \
-    int main(int argc, char **argv)                                                                                    \
-    {                                                                                                                  \
-        QApplication app(argc, argv);                                                                                  \
-        uitest::setUp();                                                                                               \
-        TestClass tc;                                                                                                  \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        const int failures = QTest::qExec(&tc, argc, argv);                                                            \
-        uitest::deleteLeftWindows();                                                                                   \
-        return failures;                                                                                               \
-    }
+#define VORVAN_UI_TEST_MAIN(TestClass) VORVAN_TEST_MAIN(TestClass, uitest::setUp)

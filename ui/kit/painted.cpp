@@ -148,9 +148,9 @@ Shape &ShapeLayer::add(const Shape &shape)
     return m_shapes.back();
 }
 
-Shape *ShapeLayer::shape(const QString &name)
+const Shape *ShapeLayer::shape(const QString &name) const
 {
-    for (auto &s : m_shapes)
+    for (const auto &s : m_shapes)
         if (s.name == name)
             return &s;
     return nullptr;

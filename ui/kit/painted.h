@@ -77,8 +77,11 @@ class ShapeLayer : public QWidget
     Q_OBJECT
 public:
     explicit ShapeLayer(QWidget *form);
+    // The shape as added; a window keeps those it changes later. References
+    // stay valid as more are added.
     Shape &add(const Shape &shape);
-    Shape *shape(const QString &name);
+    // The shape of that name, or null: for looking at, as the tests do.
+    const Shape *shape(const QString &name) const;
     const std::deque<Shape> &shapes() const { return m_shapes; }
 
 protected:
