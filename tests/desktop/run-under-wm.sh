@@ -80,8 +80,15 @@ metacity) metacity --no-composite --sm-disable >"$log" 2>&1 & ;;
 mutter) mutter --x11 --sm-disable >"$log" 2>&1 & ;;
 kwin) KWIN_COMPOSE=N QT_QPA_PLATFORM=xcb kwin_x11 >"$log" 2>&1 & ;;
 icewm) icewm >"$log" 2>&1 & ;;
-fluxbox) fluxbox >"$log" 2>&1 & ;;
+fluxbox)
+    # No desktop background: setting one pops up a message box here.
+    mkdir -p "$HOME/.fluxbox"
+    echo "background: none" >"$HOME/.fluxbox/overlay"
+    fluxbox >"$log" 2>&1 &
+    ;;
 weston)
+    # No animations: a closed window fading out would still show in pictures of the screen.
+    printf '[shell]\nanimation=none\nclose-animation=none\nstartup-animation=none\n' >"$XDG_CONFIG_HOME/weston.ini"
     weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 --xwayland --idle-time=0 \
         --socket=vorvan-test >"$log" 2>&1 &
     ;;
