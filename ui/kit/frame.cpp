@@ -184,6 +184,33 @@ std::optional<QMargins> ask(xcb_connection_t *c, xcb_window_t window, Known &k)
     return std::nullopt;
 }
 
+// The frame round another window the window manager already manages, as it
+// names it: a window manager draws one kind of frame round every normal
+// window, so where it tells nothing in advance that is the best guess. None
+// when no decorated normal window is on the screen.
+std::optional<QMargins> frameOfAnotherWindow(xcb_connection_t *c)
+{
+    const auto list = property(c, rootOf(c), atom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 256);
+    if (!list)
+        return std::nullopt;
+    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
+    const xcb_atom_t type = atom(c, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t normal = atom(c, "_NET_WM_WINDOW_TYPE_NORMAL");
+    const auto *windows = static_cast<const xcb_window_t *>(xcb_get_property_value(list.get()));
+    const int count = xcb_get_property_value_length(list.get()) / 4;
+    for (int i = count - 1; i >= 0; --i) {
+        const auto types = property(c, windows[i], type, XCB_ATOM_ATOM, 1);
+        if (types && xcb_get_property_value_length(types.get()) >= 4 &&
+            *static_cast<const xcb_atom_t *>(xcb_get_property_value(types.get())) != normal)
+            continue;
+        const std::optional<QMargins> m = frameExtents(c, windows[i], extents);
+        // A frame with no title bar is an undecorated window's, not a guide.
+        if (m && plausibleFrame(*m) && m->top() > 0)
+            return m;
+    }
+    return std::nullopt;
+}
+
 // Watches a shown window's X events until its frame is known.
 class FrameWatch : public QObject, public QAbstractNativeEventFilter
 {
@@ -278,9 +305,11 @@ std::optional<QMargins> frameBeforeShowing(QWidget *window)
         return QMargins(); // nothing draws frames
     if (!k.frame)
         k.frame = ask(c, id, k);
-    if (!k.frame)
+    // Only a guess: the window is put right once its own frame shows.
+    const std::optional<QMargins> device = k.frame ? k.frame : frameOfAnotherWindow(c);
+    if (!device)
         return std::nullopt;
-    return toLogical(window, *k.frame);
+    return toLogical(window, *device);
 }
 
 void whenFrameKnown(QWidget *window, std::function<void(const QMargins &)> learned)

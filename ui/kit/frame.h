@@ -32,7 +32,8 @@ bool plausibleFrame(const QMargins &frame);
 // pixels, before the window is mapped: no margins where nothing draws a frame
 // (an X server without a window manager), the frame learned from an earlier
 // window of this process, or the window manager's answer if it comes within a
-// few milliseconds; none known otherwise. Creates the native window.
+// few milliseconds, or else the frame it has drawn round another program's
+// window; none known otherwise. Creates the native window.
 std::optional<QMargins> frameBeforeShowing(QWidget *window);
 
 // Calls `learned` once, after `window` has been mapped, with the frame the
