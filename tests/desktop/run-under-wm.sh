@@ -40,13 +40,16 @@ fi
 scratch=$(mktemp -d)
 chmod 700 "$scratch"
 cleanup() {
-    # Some window managers (fluxbox) stay on a TERM signal; every one ends
-    # with its X server.
-    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
+    # The window manager ends first, while its X server still runs: KWin that
+    # loses its server restarts itself, onto whatever server next takes the
+    # display's number. Some (fluxbox) stay on a TERM signal and are killed.
+    if [ -n "${wm:-}" ]; then
+        kill "$wm" 2>/dev/null
+        for _ in $(seq 20); do kill -0 "$wm" 2>/dev/null || break; sleep 0.05; done
+        kill -KILL "$wm" 2>/dev/null
+    fi
     [ -n "${bus:-}" ] && kill "$bus" 2>/dev/null
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
-    for _ in $(seq 40); do kill -0 "${wm:-0}" 2>/dev/null || break; sleep 0.05; done
-    [ -n "${wm:-}" ] && kill -KILL "$wm" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$scratch"
 }
@@ -79,7 +82,9 @@ start() {
     xfwm4) xfwm4 --compositor=off --sm-client-disable >"$log" 2>&1 & ;;
     metacity) metacity --no-composite --sm-disable >"$log" 2>&1 & ;;
     mutter) mutter --x11 --sm-disable >"$log" 2>&1 & ;;
-    kwin) KWIN_COMPOSE=N QT_QPA_PLATFORM=xcb kwin_x11 >"$log" 2>&1 & ;;
+    # Without compositing (no OpenGL here), and without KDE's crash handler,
+    # which would start it again.
+    kwin) KDE_DEBUG=1 KWIN_COMPOSE=N QT_QPA_PLATFORM=xcb kwin_x11 >"$log" 2>&1 & ;;
     icewm) icewm >"$log" 2>&1 & ;;
     fluxbox)
         # No desktop background: setting one pops up a message box here.
