@@ -62,9 +62,10 @@ void place(QWidget *window, const Placement &placement)
     const QMargins assumed = frameBeforeShowing(window).value_or(QMargins());
     window->setGeometry(geometryFor(window, placement, client, assumed));
     // Where the frame was not known in advance, or not rightly, the window is
-    // placed once more as soon as the window manager shows its real frame:
-    // that comes before the window's first paint, so what the user sees first
-    // is the window in its place.
+    // placed once more as soon as the window manager names its real frame.
+    // Only the program's first window can need that, on a desktop where the
+    // window manager tells nothing in advance and no other window shows its
+    // frame: every later window starts from the frame then learned.
     QPointer<QWidget> guarded(window);
     whenFrameKnown(window, [guarded, placement, client, assumed](const QMargins &frame) {
         if (guarded && frame != assumed) {
