@@ -368,6 +368,7 @@ private Q_SLOTS:
                                   .arg(menu->width())
                                   .arg(menu->height());
         // The least client area: the one it is laid out for, and its menu bar.
+        std::printf("%s\n", qPrintable(where));
         const QSize own(px(4440), px(6870) + menu->menuBar()->height());
         QVERIFY2(menu->width() >= own.width() && menu->height() >= own.height(), qPrintable(where));
         QVERIFY(menu->centralWidget()->width() >= px(4440));
@@ -442,6 +443,8 @@ private Q_SLOTS:
                                 .arg(frame.height())
                                 .arg(w->width())
                                 .arg(w->height());
+            if (opening == 1)
+                std::printf("%s\n", qPrintable(where));
             QVERIFY2(frame.isValid(), qPrintable(where));
             QVERIFY2(w->width() >= own.width() && w->height() >= own.height(), qPrintable(where));
             if (outer.contains(QLatin1String(entry.name))) {
