@@ -217,7 +217,8 @@ class FrameWatch : public QObject, public QAbstractNativeEventFilter
 public:
     FrameWatch(QWidget *window, xcb_connection_t *c, std::function<void(const QMargins &)> learned)
         : QObject(window), m_window(window), m_c(c), m_id(xcb_window_t(window->winId())),
-          m_extents(atom(c, "_NET_FRAME_EXTENTS")), m_named(supports(c, m_extents)), m_learned(std::move(learned))
+          m_extents(atom(c, "_NET_FRAME_EXTENTS")), m_managed(windowManager(c) != XCB_WINDOW_NONE),
+          m_learned(std::move(learned))
     {
         qGuiApp->installNativeEventFilter(this);
         // A window manager that shows no plausible frame by then never will.
@@ -235,8 +236,14 @@ public:
         case XCB_PROPERTY_NOTIFY: {
             const auto *p = reinterpret_cast<const xcb_property_notify_event_t *>(e);
             ours = p->window == m_id && p->atom == m_extents;
+            m_managed = m_managed || ours;
             break;
         }
+        case XCB_REPARENT_NOTIFY:
+            // A window manager that starts after the window was shown takes it over.
+            ours = reinterpret_cast<const xcb_reparent_notify_event_t *>(e)->window == m_id;
+            m_managed = m_managed || ours;
+            break;
         case XCB_MAP_NOTIFY:
             ours = reinterpret_cast<const xcb_map_notify_event_t *>(e)->window == m_id;
             break;
@@ -257,13 +264,16 @@ public:
 private:
     void look()
     {
+        // With no window manager there is nothing to ask the server about.
+        if (!m_managed)
+            return;
         // A window manager that names frames is believed only in what it names,
         // as soon as it names it (often before it maps the frame, so that the
         // window is put right before it is seen); its frame window may still be
         // unsized, or hold more than the frame. Where it names none, the frame
         // window is measured once it shows the window.
         std::optional<QMargins> device;
-        if (m_named)
+        if (supports(m_c, m_extents))
             device = frameExtents(m_c, m_id, m_extents);
         else if (viewable(m_c, m_id))
             device = frameWindowMargins(m_c, m_id);
@@ -286,7 +296,7 @@ private:
     xcb_connection_t *m_c;
     xcb_window_t m_id;
     xcb_atom_t m_extents;
-    bool m_named;
+    bool m_managed; // a window manager runs, or has taken the window over
     std::function<void(const QMargins &)> m_learned;
     bool m_done = false;
 };
@@ -314,10 +324,10 @@ std::optional<QMargins> frameBeforeShowing(QWidget *window)
 
 void whenFrameKnown(QWidget *window, std::function<void(const QMargins &)> learned)
 {
-    xcb_connection_t *c = connection();
-    if (!c || known(c).windowManager == XCB_WINDOW_NONE)
-        return;
-    new FrameWatch(window, c, std::move(learned));
+    // Watched even with no window manager running: one that starts a moment
+    // later, as at the start of a session, takes the window over and frames it.
+    if (xcb_connection_t *c = connection())
+        new FrameWatch(window, c, std::move(learned));
 }
 
 } // namespace vorvan::kit
