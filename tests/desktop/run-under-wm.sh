@@ -32,8 +32,7 @@ esac
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 for c in $need; do command -v "$c" >/dev/null || skip "$c is not installed"; done
 # KWin draws no frames without its Breeze decoration.
-if [ "$wmName" = kwin ] && ! ls /usr/lib/x86_64-linux-gnu/qt5/plugins/org.kde.kdecoration2/*breeze* >/dev/null 2>&1 &&
-    ! ls /usr/lib/*/qt5/plugins/org.kde.kdecoration2/*breeze* >/dev/null 2>&1; then
+if [ "$wmName" = kwin ] && ! ls /usr/lib/*/qt*/plugins/org.kde.kdecoration*/*breeze* >/dev/null 2>&1; then
     skip "kwin-style-breeze is not installed"
 fi
 
