@@ -68,9 +68,6 @@ frmMenu::frmMenu()
 
     tabOrder({cmdPinWeight, cmdLinkWeight, cmdPin, cmdDeflect, cmdSignalLoss, cmdXYsim, cmdClose});
 
-    // The client area below the menu bar, as the window is laid out.
-    resize(px(4440), px(6870) + menuBar()->sizeHint().height());
-
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     addEntry(mnuFile, "mnuPinWeight", QStringLiteral("Pin Weight"));
@@ -91,6 +88,10 @@ frmMenu::frmMenu()
     addEntry(mnuHelp, "mnuWrap", QStringLiteral("Wrap Angle"));
     addEntry(mnuHelp, "mnuOffAx", QStringLiteral("Off Axis load"));
     addEntry(mnuHelp, "mnuXYsim2", QStringLiteral("XY simulator"));
+
+    // The client area below the menu bar, as the window is laid out; the bar
+    // has its height only once it holds its menus.
+    resize(px(4440), px(6870) + menuBar()->sizeHint().height());
 
     // A button and the menu entry for the same window do exactly the same thing.
     for (std::size_t i = 0; i < windowTable().size(); ++i) {

@@ -3,7 +3,10 @@
 //   open NAME       then one window opened from it, phase by phase, and again;
 //   open-all        then all twelve windows, and the resident set with them open;
 //   interact N      then N timed events in each calculator, each to the end of
-//                   the repaint that shows its results.
+//                   the repaint that shows its results;
+//   maps N          then each window opened N times from the menu's button or
+//                   entry, timed from the click to the X server's word that the
+//                   window is mapped (under whatever window manager runs).
 // Start-up is exactly the program's: installLook and startProgram, as main() does.
 // Results go to stdout as key=value lines for the driver (bench/driver.cpp).
 #include "probe.h"
@@ -14,6 +17,8 @@
 #include "ui/frmpincalc.h"
 #include "ui/kit/form.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QAction>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,8 +27,11 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <xcb/xcb.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 
@@ -276,6 +284,109 @@ void runInteractions(const std::map<QString, Form *> &open, int events)
     }
 }
 
+// ---- click to window mapped
+
+// The moment the X server reports each window mapped.
+class MapTimes : public QAbstractNativeEventFilter
+{
+public:
+    std::map<xcb_window_t, std::int64_t> mapped;
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *e = static_cast<const xcb_generic_event_t *>(message);
+        if (type == "xcb_generic_event_t" && (e->response_type & 0x7f) == XCB_MAP_NOTIFY)
+            mapped.emplace(reinterpret_cast<const xcb_map_notify_event_t *>(e)->window, bench::monotonicNs());
+        return false;
+    }
+};
+
+// The running window manager's name, as it gives it on its check window.
+QString windowManagerName()
+{
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return QStringLiteral("none");
+    const auto atom = [c](const char *name) {
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> r(
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr),
+            &std::free);
+        return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    };
+    const auto get = [c](xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {
+        return std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
+            xcb_get_property_reply(c, xcb_get_property(c, 0, w, property, type, 0, 64), nullptr), &std::free);
+    };
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const auto check = get(root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (!check || xcb_get_property_value_length(check.get()) < 4)
+        return QStringLiteral("none");
+    const auto name =
+        get(*static_cast<const xcb_window_t *>(xcb_get_property_value(check.get())), atom("_NET_WM_NAME"), 0);
+    if (!name)
+        return QStringLiteral("unnamed");
+    return QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.get())),
+                             xcb_get_property_value_length(name.get()));
+}
+
+// Opens every window in turn as a click on the menu does, `rounds` times, and
+// reports the times from each click to its window mapped.
+void clickToMap(MapTimes *maps, int rounds, std::vector<std::int64_t> times = {}, std::size_t step = 0)
+{
+    const auto &table = vorvan::windowTable();
+    if (step == std::size_t(rounds) * table.size()) {
+        std::sort(times.begin(), times.end());
+        bench::report("maps.window_manager", windowManagerName());
+        bench::report("maps.count", static_cast<long long>(times.size()));
+        bench::report("maps.median_ns", times[times.size() / 2]);
+        bench::report("maps.p90_ns", times[(times.size() * 9) / 10]);
+        bench::report("maps.max_ns", times.back());
+        bench::finish();
+    }
+    const vorvan::WindowEntry &entry = table[step % table.size()];
+    QWidget *menu = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmMenu"))
+            menu = w;
+    if (!menu)
+        fail("no menu");
+    const std::int64_t clicked = bench::monotonicNs();
+    if (entry.button)
+        child<QPushButton>(menu, entry.button)->click();
+    else
+        child<QAction>(menu, entry.menuEntry)->trigger();
+    QWidget *w = nullptr;
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->objectName() == QLatin1String(entry.name) && t->isVisible())
+            w = t;
+    if (!w)
+        fail(entry.name);
+    const auto id = xcb_window_t(w->winId());
+    auto *poll = new QTimer;
+    poll->setInterval(1);
+    const std::int64_t deadline = clicked + 5'000'000'000;
+    QObject::connect(poll, &QTimer::timeout, [=]() mutable {
+        const auto found = maps->mapped.find(id);
+        if (found == maps->mapped.end()) {
+            if (bench::monotonicNs() > deadline)
+                fail("a window was never mapped");
+            return;
+        }
+        times.push_back(found->second - clicked);
+        maps->mapped.erase(found);
+        poll->deleteLater();
+        QPointer<QWidget> window(w);
+        window->close();
+        // The window manager done with this window before the next click.
+        QTimer::singleShot(50, [=] {
+            if (window)
+                fail("a closed window stayed");
+            clickToMap(maps, rounds, times, step + 1);
+        });
+    });
+    poll->start();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -349,6 +460,12 @@ int main(int argc, char *argv[])
                     runInteractions(open, events);
                     bench::finish();
                 });
+            } else if (mode == QLatin1String("maps")) {
+                if (QApplication::platformName() != QLatin1String("xcb"))
+                    fail("maps needs an X server");
+                auto *maps = new MapTimes;
+                qApp->installNativeEventFilter(maps);
+                clickToMap(maps, std::max(1, args.value(1).toInt()));
             } else {
                 fail("unknown mode");
             }

@@ -4,7 +4,11 @@
 // section. It fails only when a child fails or reports nothing, never on a time.
 //
 //   vorvan_bench [--smoke] [--runs N] [--window-runs N] [--memory-runs N]
-//                [--events N] [--only startup,windows,memory,interact,calc]
+//                [--events N] [--map-rounds N]
+//                [--only startup,windows,memory,interact,calc,maps]
+//
+// The part "maps" (click to window mapped) runs only when asked for by
+// --only, under a window manager: scripts/bench runs it under each one.
 #include "calc/calculators.h"
 
 #include <algorithm>
@@ -151,9 +155,10 @@ struct Options
     int windowRuns = 11;
     int memoryRuns = 5;
     int events = 1000;
+    int mapRounds = 5;
     int calcCalls = 200000;
     std::set<std::string> only;
-    bool wants(const std::string &part) const { return only.empty() || only.count(part); }
+    bool wants(const std::string &part) const { return only.empty() ? part != "maps" : only.count(part) > 0; }
 };
 
 struct Budget
@@ -210,6 +215,7 @@ int main(int argc, char *argv[])
             o.memoryRuns = 1;
             o.events = 20;
             o.calcCalls = 2000;
+            o.mapRounds = 1;
         } else if (a == "--runs") {
             o.runs = std::stoi(next());
         } else if (a == "--window-runs") {
@@ -218,6 +224,8 @@ int main(int argc, char *argv[])
             o.memoryRuns = std::stoi(next());
         } else if (a == "--events") {
             o.events = std::stoi(next());
+        } else if (a == "--map-rounds") {
+            o.mapRounds = std::stoi(next());
         } else if (a == "--only") {
             std::istringstream parts(next());
             for (std::string p; std::getline(parts, p, ',');)
@@ -389,6 +397,20 @@ int main(int argc, char *argv[])
             std::printf("\n");
             budgets.push_back(
                 {"interaction, slowest 95th percentile", fmt(worstP95 / 1e3, 2) + " ms", "< 4 ms", worstP95 < 4000});
+        }
+
+        // ---- click to window mapped, under the window manager that runs
+        if (o.wants("maps")) {
+            const ChildRun c = runChild(app, {"maps", std::to_string(o.mapRounds)});
+            const double median = ms(c.number("maps.median_ns"));
+            std::printf("Click on the menu to the window mapped, under %s: %lld openings (each window %d times)\n\n"
+                        "| window manager | openings | median ms | p90 ms | max ms |\n|---|---:|---:|---:|---:|\n"
+                        "| %s | %lld | %s | %s | %s |\n\n",
+                        c.text("maps.window_manager").c_str(), c.number("maps.count"), o.mapRounds,
+                        c.text("maps.window_manager").c_str(), c.number("maps.count"), fmt(median, 1).c_str(),
+                        fmt(ms(c.number("maps.p90_ns")), 1).c_str(), fmt(ms(c.number("maps.max_ns")), 1).c_str());
+            budgets.push_back({"click to window mapped, median, under " + c.text("maps.window_manager"),
+                               fmt(median, 1) + " ms", "<= 100 ms", median <= 100});
         }
 
         // ---- the pure calculations

@@ -7,6 +7,7 @@
 #include "app/shell.h"
 #include "app/windows.h"
 #include "ui/kit/controls.h"
+#include "ui/kit/frame.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -252,6 +253,16 @@ private Q_SLOTS:
         // left (19200 - 9585) / 2 = 4807.5 twips -> 321 px, top (15360 - 8790) / 2 = 3285 twips = 219 px.
         QTest::newRow("load pin, shadow")
             << pinCalc << false << QSize(559, 506) << QMargins(40, 40, 40, 40) << QRect(361, 259, 559, 506);
+        // KWin's Breeze frame has no side borders and a 41 px title bar: 513 - 41 < 480,
+        // so the menu keeps its own height and its frame grows to 521 px.
+        QTest::newRow("menu, KWin") << menu << true << QSize(296, 480) << QMargins(0, 41, 0, 0)
+                                    << QRect(0, 41, 313, 480);
+        QTest::newRow("menu, fluxbox") << menu << true << QSize(296, 480) << QMargins(1, 20, 1, 4)
+                                       << QRect(1, 20, 311, 489);
+        // Load pin under KWin: 567 wide, 506 + 41 = 547 high; top (15360 - 8205) / 2 = 3577.5 twips
+        // = 238.5 -> 239 px.
+        QTest::newRow("load pin, KWin") << pinCalc << false << QSize(559, 506) << QMargins(0, 41, 0, 0)
+                                        << QRect(357, 280, 567, 506);
         // Pin weight keeps 513 x 338; outer 515 x 363: left (19200 - 7725) / 2 = 5737.5 twips -> 383 px,
         // top (15360 - 5445) / 2 = 4957.5 twips -> 331 px.
         QTest::newRow("pin weight, openbox")
@@ -268,6 +279,31 @@ private Q_SLOTS:
         const vorvan::kit::Placement p{.outer = outer,
                                        .topLeft = atCorner ? std::optional(QPoint(0, 0)) : std::nullopt};
         QCOMPARE(vorvan::kit::placedGeometry(p, client, frame, QRect(0, 0, 1280, 1024)), placed);
+    }
+
+    // A frame is believed only when a window manager can draw it: the frames
+    // seen under the desktops' window managers are; what a frame window gives
+    // before it is sized round its client (negative sides), and a compositor's
+    // shadow, are not.
+    void frameBelieved_data()
+    {
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<bool>("believed");
+        QTest::newRow("none drawn") << QMargins() << true;
+        QTest::newRow("openbox") << QMargins(1, 20, 1, 5) << true;
+        QTest::newRow("KWin, Breeze") << QMargins(0, 41, 0, 0) << true;
+        QTest::newRow("fluxbox") << QMargins(1, 20, 1, 4) << true;
+        QTest::newRow("unsized frame window") << QMargins(-312, -471, 0, 0) << false;
+        QTest::newRow("one side negative") << QMargins(4, 30, -1, 4) << false;
+        QTest::newRow("shadow round the frame") << QMargins(38, 60, 38, 37) << false;
+        QTest::newRow("title bar taller than any") << QMargins(4, 200, 4, 4) << false;
+    }
+
+    void frameBelieved()
+    {
+        QFETCH(QMargins, frame);
+        QFETCH(bool, believed);
+        QCOMPARE(vorvan::kit::plausibleFrame(frame), believed);
     }
 
     // Result boxes in their own font, before any result is too wide for it.

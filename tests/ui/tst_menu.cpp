@@ -51,6 +51,11 @@ private Q_SLOTS:
         // 4700 x 7700 twips = 313 x 513 pixels, frame and menu bar included.
         QCOMPARE(menu->frameGeometry().size(), QSize(313, 513));
         QCOMPARE(menu->centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+        // The least client area it keeps under any frame: 4440 x 6870 twips below its
+        // menu bar, the bar as it is with its menus.
+        vorvan::frmMenu fresh;
+        QCOMPARE(fresh.size(),
+                 QSize(vorvan::kit::px(4440), vorvan::kit::px(6870) + fresh.menuBar()->sizeHint().height()));
     }
 
     void controlsStandWhereTheyBelong_data()

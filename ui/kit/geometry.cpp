@@ -3,7 +3,7 @@
 #include "calc/centring.h"
 #include "ui/kit/frame.h"
 
-#include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -53,45 +53,27 @@ QRect geometryFor(const QWidget *window, const Placement &placement, QSize clien
     return placedGeometry(placement, client, frame, screen ? screen->geometry() : QRect(0, 0, 1024, 768));
 }
 
-// Where the window manager does not tell the frame before the window is shown,
-// the window is placed once more when it is first shown, by the frame it then has.
-class PlaceOnFirstExpose : public QObject
-{
-public:
-    PlaceOnFirstExpose(QWidget *window, const Placement &placement, QSize client)
-        : QObject(window), m_window(window), m_placement(placement), m_client(client)
-    {
-        window->windowHandle()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && m_window->windowHandle()->isExposed()) {
-            const QMargins frame = m_window->windowHandle()->frameMargins();
-            if (!frame.isNull())
-                m_window->setGeometry(geometryFor(m_window, m_placement, m_client, frame));
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    Placement m_placement;
-    QSize m_client;
-};
-
 } // namespace
 
 void place(QWidget *window, const Placement &placement)
 {
     // The client area the window was built with is the least it keeps.
     const QSize client = window->size();
-    const std::optional<QMargins> frame = frameBeforeShowing(window);
-    window->setGeometry(geometryFor(window, placement, client, frame.value_or(QMargins())));
-    if (!frame)
-        new PlaceOnFirstExpose(window, placement, client);
+    const QMargins assumed = frameBeforeShowing(window).value_or(QMargins());
+    window->setGeometry(geometryFor(window, placement, client, assumed));
+    // Where the frame was not known in advance, or not rightly, the window is
+    // placed once more as soon as the window manager names its real frame.
+    // Only the program's first window can need that, on a desktop where the
+    // window manager tells nothing in advance and no other window shows its
+    // frame: every later window starts from the frame then learned.
+    QPointer<QWidget> guarded(window);
+    whenFrameKnown(window, [guarded, placement, client, assumed](const QMargins &frame) {
+        if (guarded && frame != assumed) {
+            guarded->setGeometry(geometryFor(guarded, placement, client, frame));
+            // Said on the window, for the desktop test to count.
+            guarded->setProperty("placedAgain", true);
+        }
+    });
 }
 
 } // namespace vorvan::kit

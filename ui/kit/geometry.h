@@ -27,6 +27,8 @@ struct Placement
     QSize outer;                   // the outer size it sets; empty: it keeps its client size
     std::optional<QPoint> topLeft; // none: centred on the screen by its outer size
 };
+// A window placed by a frame that then proves wrong is placed once more when
+// the real one shows, and carries the property "placedAgain".
 void place(QWidget *window, const Placement &placement = {});
 
 // The client geometry, in pixels, of a window of client area `client` placed on
