@@ -6,7 +6,7 @@
 #include "app/frmmenu.h"
 #include "app/shell.h"
 #include "app/windows.h"
-#include "ui/kit/controls.h"
+#include "ui/kit/resultbox.h"
 
 #include <QAbstractButton>
 #include <QAction>
