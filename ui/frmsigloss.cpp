@@ -5,6 +5,7 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
+#include "ui/kit/resultbox.h"
 #include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 

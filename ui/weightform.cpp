@@ -3,6 +3,7 @@
 #include "calc/weights.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
+#include "ui/kit/resultbox.h"
 #include "ui/kit/summary.h"
 #include "ui/kit/texts.h"
 

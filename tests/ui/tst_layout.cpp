@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/frame.h"
+#include "ui/kit/resultbox.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -18,7 +18,7 @@
 #include "app/maker.h"
 #include "app/shell.h"
 #include "calc/calculators.h"
-#include "ui/kit/controls.h"
+#include "ui/kit/resultbox.h"
 #include "ui/weightform.h"
 
 #include <QAbstractButton>

@@ -40,15 +40,6 @@ QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption,
 QScrollBar *slider(QWidget *parent, const char *name, const QRect &r, int minimum, int maximum, int value,
                    const Look &look = {});
 
-// A result shown whole: in the control's own font where the text fits, else
-// in a smaller size of the same face down to a legible 8 pixels, else its
-// start and an ellipsis, so that a cut is never read as another number. A cut
-// text stays whole as the control's tool tip and accessible description.
-void showResult(QLineEdit *box, const QString &text);
-void showResult(QLabel *box, const QString &text);
-// What a result control shows, whole even where its text is cut.
-QString wholeText(const QWidget *box);
-
 void setColours(QWidget *w, const std::optional<QColor> &fg, const std::optional<QColor> &bg);
 void setBackground(QWidget *w, const QColor &c);
 void setForeground(QWidget *w, const QColor &c);
