@@ -358,12 +358,8 @@ private Q_SLOTS:
     {
         const QRect frame = settledFrame(menu, 10);
         screenshot(QStringLiteral("frmMenu"));
-        const QString where = QStringLiteral("%1: menu frame %2,%3 %4x%5, client %6x%7")
-                                  .arg(wm)
-                                  .arg(frame.x())
-                                  .arg(frame.y())
-                                  .arg(frame.width())
-                                  .arg(frame.height())
+        const QString where = QStringLiteral("%1: menu frame %2, client %3x%4")
+                                  .arg(wm, uitest::rectText(frame))
                                   .arg(menu->width())
                                   .arg(menu->height());
         // The least client area: the one it is laid out for, and its menu bar.
@@ -433,13 +429,10 @@ private Q_SLOTS:
             const QRect frame = settledFrame(w);
             if (opening == 1)
                 screenshot(QLatin1String(entry.name));
-            QString where = QStringLiteral("%1, %2, opening %3: frame %4,%5 %6x%7, client %8x%9")
+            QString where = QStringLiteral("%1, %2, opening %3: frame %4, client %5x%6")
                                 .arg(wm, QLatin1String(entry.name))
                                 .arg(opening)
-                                .arg(frame.x())
-                                .arg(frame.y())
-                                .arg(frame.width())
-                                .arg(frame.height())
+                                .arg(uitest::rectText(frame))
                                 .arg(w->width())
                                 .arg(w->height());
             if (opening == 1)
@@ -522,16 +515,8 @@ private Q_SLOTS:
             const auto id = xcb_window_t(menu->winId());
             const MapWatch::Seen seen = maps->seen.value(id);
             const QRect first = seen.firstExposed.value_or(QRect());
-            const QString where = QStringLiteral("%1: menu frame %2,%3 %4x%5, first exposed at %6,%7 %8x%9")
-                                      .arg(wm)
-                                      .arg(frame.x())
-                                      .arg(frame.y())
-                                      .arg(frame.width())
-                                      .arg(frame.height())
-                                      .arg(first.x())
-                                      .arg(first.y())
-                                      .arg(first.width())
-                                      .arg(first.height());
+            const QString where = QStringLiteral("%1: menu frame %2, first exposed at %3")
+                                      .arg(wm, uitest::rectText(frame), uitest::rectText(first));
             QVERIFY2(frame.topLeft() == QPoint(0, 0), qPrintable(where));
             QVERIFY2(!menu->property("placedAgain").toBool(), qPrintable(where));
             // Its size from the first sight on. (Where it shows first is the

@@ -68,17 +68,9 @@ private:
         for (int y = inShot.top(); y <= inShot.bottom() && lineY < 0; ++y)
             if (qGray(shot.pixel(lineX, y)) < 245)
                 lineY = y;
-        const QString where =
-            QStringLiteral("caption at %1,%2 %3x%4 (device pixels), frame %5,%6 %7x%8, top line at %9")
-                .arg(text.x())
-                .arg(text.y())
-                .arg(text.width())
-                .arg(text.height())
-                .arg(inShot.x())
-                .arg(inShot.y())
-                .arg(inShot.width())
-                .arg(inShot.height())
-                .arg(lineY);
+        const QString where = QStringLiteral("caption at %1 (device pixels), frame %2, top line at %3")
+                                  .arg(uitest::rectText(text), uitest::rectText(inShot))
+                                  .arg(lineY);
         if (!inShot.contains(text))
             return QStringLiteral("caption outside the frame: ") + where;
         if (text.left() - inShot.left() < 4 * dpr)

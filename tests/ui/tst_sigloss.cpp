@@ -141,17 +141,9 @@ private Q_SLOTS:
         const QRect boxArea = inShot(box->geometry());
         const QRect digits = ink(inShot(box->geometry().adjusted(2, 2, -2, -2)), QRect()); // inside the box's frame
         const QRect sign = ink(inShot(CHILD(QLabel, window, "Label6")->geometry().adjusted(-4, -4, 8, 8)), boxArea);
-        const QString where =
-            QStringLiteral("sign at %1,%2 %3x%4, digits at %5,%6 %7x%8, box ends at %9 (device pixels)")
-                .arg(sign.x())
-                .arg(sign.y())
-                .arg(sign.width())
-                .arg(sign.height())
-                .arg(digits.x())
-                .arg(digits.y())
-                .arg(digits.width())
-                .arg(digits.height())
-                .arg(boxArea.right());
+        const QString where = QStringLiteral("sign at %1, digits at %2, box ends at %3 (device pixels)")
+                                  .arg(uitest::rectText(sign), uitest::rectText(digits))
+                                  .arg(boxArea.right());
         QVERIFY2(!digits.isEmpty() && !sign.isEmpty(), qPrintable(where));
         QVERIFY2(sign.left() >= boxArea.right() + 2 * dpr, qPrintable(where));
         QVERIFY2(sign.height() * 5 <= digits.height() * 3, qPrintable(where));

@@ -82,6 +82,11 @@ QColor foreground(const QWidget *w)
                                               : w->palette().color(QPalette::WindowText);
 }
 
+QString rectText(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 QPoint point(double leftTwips, double topTwips)
 {
     return {vorvan::kit::px(leftTwips), vorvan::kit::px(topTwips)};

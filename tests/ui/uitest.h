@@ -40,6 +40,8 @@ QColor background(const QWidget *w);
 QColor foreground(const QWidget *w);
 // A point given in twips, in pixels.
 QPoint point(double leftTwips, double topTwips);
+// A rectangle as a failure message shows it: "x,y wxh".
+QString rectText(const QRect &r);
 
 } // namespace uitest
 
