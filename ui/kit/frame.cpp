@@ -28,6 +28,15 @@ bool plausibleFrame(const QMargins &m)
 
 namespace {
 
+// A frame round a normal window has a title bar. A window manager that builds
+// its frames in a separate client (mutter from version 44) first names an
+// empty frame, before the frame exists, and the real one a moment later; an
+// empty frame is never taken for the one that will be drawn.
+bool titled(const QMargins &m)
+{
+    return plausibleFrame(m) && m.top() > 0;
+}
+
 template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_connection_t *connection()
@@ -159,12 +168,13 @@ Known &known(xcb_connection_t *c)
 // Asks the window manager for the frame of an unmapped window, as the desktop
 // standard offers (_NET_REQUEST_FRAME_EXTENTS). Those that answer do so within
 // a few milliseconds; waiting longer would hold the window back from the user.
-std::optional<QMargins> ask(xcb_connection_t *c, xcb_window_t window, Known &k)
+std::optional<QMargins> ask(xcb_connection_t *c, QWidget *widget, Known &k)
 {
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
     if (k.silent || !supports(c, request))
         return std::nullopt;
+    const auto window = static_cast<xcb_window_t>(widget->winId());
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
@@ -176,7 +186,7 @@ std::optional<QMargins> ask(xcb_connection_t *c, xcb_window_t window, Known &k)
     using namespace std::chrono_literals;
     const auto deadline = std::chrono::steady_clock::now() + 40ms;
     do {
-        if (const std::optional<QMargins> m = frameExtents(c, window, extents); m && plausibleFrame(*m))
+        if (const std::optional<QMargins> m = frameExtents(c, window, extents); m && titled(*m))
             return m;
         std::this_thread::sleep_for(1ms);
     } while (std::chrono::steady_clock::now() < deadline);
@@ -205,7 +215,7 @@ std::optional<QMargins> frameOfAnotherWindow(xcb_connection_t *c)
             continue;
         const std::optional<QMargins> m = frameExtents(c, windows[i], extents);
         // A frame with no title bar is an undecorated window's, not a guide.
-        if (m && plausibleFrame(*m) && m->top() > 0)
+        if (m && titled(*m))
             return m;
     }
     return std::nullopt;
@@ -277,7 +287,7 @@ private:
             device = frameExtents(m_c, m_id, m_extents);
         else if (viewable(m_c, m_id))
             device = frameWindowMargins(m_c, m_id);
-        if (!device || !plausibleFrame(*device))
+        if (!device || !titled(*device))
             return;
         known(m_c).frame = *device;
         m_done = true;
@@ -305,16 +315,17 @@ private:
 
 std::optional<QMargins> frameBeforeShowing(QWidget *window)
 {
-    const auto id = static_cast<xcb_window_t>(window->winId());
     xcb_connection_t *c = connection();
     // Other platforms draw their own frames, and know them once the window exists.
-    if (!c)
+    if (!c) {
+        window->winId();
         return window->windowHandle() ? std::optional(window->windowHandle()->frameMargins()) : std::nullopt;
+    }
     Known &k = known(c);
     if (k.windowManager == XCB_WINDOW_NONE)
         return QMargins(); // nothing draws frames
     if (!k.frame)
-        k.frame = ask(c, id, k);
+        k.frame = ask(c, window, k);
     // Only a guess: the window is put right once its own frame shows.
     const std::optional<QMargins> device = k.frame ? k.frame : frameOfAnotherWindow(c);
     if (!device)

@@ -33,7 +33,10 @@ bool plausibleFrame(const QMargins &frame);
 // (an X server without a window manager), the frame learned from an earlier
 // window of this process, or the window manager's answer if it comes within a
 // few milliseconds, or else the frame it has drawn round another program's
-// window; none known otherwise. Creates the native window.
+// window; none known otherwise. Creates the native window only to ask: some
+// window managers (mutter 48) keep the size a window was created with, not one
+// set before its first showing, so a window whose frame is already known is
+// created, at the size then given, when it is first shown.
 std::optional<QMargins> frameBeforeShowing(QWidget *window);
 
 // Calls `learned` once, after `window` has been mapped, with the frame the
