@@ -228,11 +228,11 @@ private:
 // The window manager's title font, as run-under-wm.sh names it: family, points, "bold".
 QFont titleFont()
 {
-    const QStringList spec =
+    const QStringList parts =
         qEnvironmentVariable("VORVAN_DESKTOP_TITLE_FONT", QStringLiteral("Sans,8,bold")).split(QLatin1Char(','));
-    QFont font(spec.value(0));
-    font.setPointSize(spec.value(1).toInt());
-    font.setBold(spec.value(2) == QLatin1String("bold"));
+    QFont font(parts.value(0));
+    font.setPointSize(parts.value(1).toInt());
+    font.setBold(parts.value(2) == QLatin1String("bold"));
     return font;
 }
 

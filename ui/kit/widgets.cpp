@@ -11,6 +11,24 @@
 
 namespace vorvan::kit {
 
+namespace {
+// A classic raised or pressed edge, two pixels deep: the outer ring, then the
+// inner one, each lit above and left and shaded below and right.
+void bevel(QPainter &p, const QRect &r, const QColor &outerLit, const QColor &outerShaded, const QColor &innerLit,
+           const QColor &innerShaded)
+{
+    const auto ring = [&p](const QRect &b, const QColor &lit, const QColor &shaded) {
+        p.fillRect(QRect(b.left(), b.top(), b.width(), 1), lit);
+        p.fillRect(QRect(b.left(), b.top(), 1, b.height()), lit);
+        p.fillRect(QRect(b.left(), b.bottom(), b.width(), 1), shaded);
+        p.fillRect(QRect(b.right(), b.top(), 1, b.height()), shaded);
+    };
+    ring(r, outerLit, outerShaded);
+    if (r.width() > 4 && r.height() > 4)
+        ring(r.adjusted(1, 1, -1, -1), innerLit, innerShaded);
+}
+} // namespace
+
 void HorizontalSlider::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -65,22 +83,12 @@ void HorizontalSlider::paintEvent(QPaintEvent *)
     const QPalette &pal = palette();
     QPainter p(this);
     p.fillRect(rect(), pal.color(QPalette::Button).darker(106));
-    // A raised button, two pixels of bevel, whose outline also stands out on a white window.
+    // A raised button whose outline also stands out on a white window.
     const auto raised = [&](const QRect &r, bool down) {
-        const QColor outerLit = pal.color(down ? QPalette::Shadow : QPalette::Mid);
-        const QColor outerShaded = pal.color(down ? QPalette::Mid : QPalette::Shadow);
-        const QColor innerLit = pal.color(down ? QPalette::Dark : QPalette::Light);
-        const QColor innerShaded = pal.color(down ? QPalette::Button : QPalette::Dark);
         p.fillRect(r, pal.color(QPalette::Button));
-        const auto edge = [&](const QRect &b, const QColor &lit, const QColor &shaded) {
-            p.fillRect(QRect(b.left(), b.top(), b.width(), 1), lit);
-            p.fillRect(QRect(b.left(), b.top(), 1, b.height()), lit);
-            p.fillRect(QRect(b.left(), b.bottom(), b.width(), 1), shaded);
-            p.fillRect(QRect(b.right(), b.top(), 1, b.height()), shaded);
-        };
-        edge(r, outerLit, outerShaded);
-        if (r.width() > 4 && r.height() > 4)
-            edge(r.adjusted(1, 1, -1, -1), innerLit, innerShaded);
+        bevel(p, r, pal.color(down ? QPalette::Shadow : QPalette::Mid),
+              pal.color(down ? QPalette::Mid : QPalette::Shadow), pal.color(down ? QPalette::Dark : QPalette::Light),
+              pal.color(down ? QPalette::Button : QPalette::Dark));
     };
     const QRect less = part(QStyle::SC_ScrollBarSubLine), more = part(QStyle::SC_ScrollBarAddLine);
     raised(less, pressed(QStyle::SC_ScrollBarSubLine));
@@ -147,23 +155,12 @@ void FacedButton::paintEvent(QPaintEvent *)
     const bool sunken = isDown() || isChecked();
     const QColor face = palette().color(QPalette::Button);
     p.fillRect(r, face);
-    // Outer edge, then inner edge: light above and left, dark below and right; swapped when pressed.
+    // Light above and left, dark below and right; swapped when pressed.
     const QColor light = face.lighter(150), shade = face.darker(150), dark(64, 64, 64);
-    const auto edge = [&p](const QRect &e, const QColor &topLeft, const QColor &bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(e.topLeft(), e.topRight());
-        p.drawLine(e.topLeft(), e.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(e.bottomLeft(), e.bottomRight());
-        p.drawLine(e.topRight(), e.bottomRight());
-    };
-    if (sunken) {
-        edge(r, dark, dark);
-        edge(r.adjusted(1, 1, -1, -1), shade, face);
-    } else {
-        edge(r, light, dark);
-        edge(r.adjusted(1, 1, -1, -1), face, shade);
-    }
+    if (sunken)
+        bevel(p, r, dark, dark, shade, face);
+    else
+        bevel(p, r, light, dark, face, shade);
     QRect text = r.adjusted(3, 3, -3, -3);
     if (sunken)
         text.translate(1, 1);
