@@ -7,7 +7,7 @@
 #include "app/shell.h"
 #include "app/windows.h"
 #include "ui/kit/controls.h"
-#include "ui/kit/frame.h"
+#include "platform/frame.h"
 #include "ui/kit/resultbox.h"
 
 #include <QAbstractButton>
@@ -296,7 +296,7 @@ private Q_SLOTS:
     {
         QFETCH(QMargins, frame);
         QFETCH(bool, believed);
-        QCOMPARE(vorvan::kit::plausibleFrame(frame), believed);
+        QCOMPARE(vorvan::platform::plausibleFrame(frame), believed);
     }
 
     // Result boxes in their own font, before any result is too wide for it.

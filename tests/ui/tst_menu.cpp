@@ -3,7 +3,7 @@
 #include "uitest.h"
 
 #include "app/frmmenu.h"
-#include "app/platform.h"
+#include "platform/startup.h"
 #include "app/shell.h"
 #include "app/windows.h"
 
