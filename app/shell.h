@@ -7,13 +7,18 @@
 // fails to build.
 //   vorvancalc_calc     calc/     the calculations and the number helpers,
 //                                 standard C++ only. Uses nothing.
+//   vorvancalc_platform platform/ what talks to the desktop: the window frame
+//                                 (the X11 side only with VORVAN_X11), the
+//                                 window system chosen at start-up, the title
+//                                 bar's measure. Uses Qt alone.
 //   vorvancalc_base     app/errortraps.*, app/hooks.*: the shell's base that
 //                                 the windows may call, the run-time error
 //                                 reporter and the message-box, browser and exit
-//                                 hooks. Uses calc.
+//                                 hooks. Uses calc and the platform.
 //   vorvancalc_kit      ui/kit/   the form kit: twips and placement, looks,
 //                                 control factories, painted pictures and shapes,
-//                                 number texts in the user's locale. Uses calc.
+//                                 number texts in the user's locale. Uses calc
+//                                 and the platform.
 //   vorvancalc_windows  ui/       one class per calculator and help window, with
 //                                 the pictures and documents of assets/. Uses
 //                                 the kit, the base and calc.

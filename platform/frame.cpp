@@ -5,9 +5,12 @@
 #endif
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+#include <optional>
 
 namespace vorvan::platform {
 
@@ -43,25 +46,40 @@ bool plausibleFrame(const QMargins &m)
 
 namespace {
 
-// Waits for a window's first exposure, then reads the frame Qt names for it.
-class ExposeWatch : public QObject
+// The frame the last window was given: every window of the process has the same kind.
+std::optional<QMargins> &learnedFrame()
+{
+    static std::optional<QMargins> frame;
+    return frame;
+}
+
+bool framesKnownBeforeShowing()
+{
+    const QString name = QGuiApplication::platformName();
+    return name == QLatin1String("windows") || name == QLatin1String("cocoa") || name == QLatin1String("offscreen");
+}
+
+// Waits for a window's first painting, when it is on the screen with its
+// frame, then reads the frame Qt names for it.
+class PaintWatch : public QObject
 {
 public:
-    ExposeWatch(QWidget *window, std::function<void(const Frame &)> learned)
+    PaintWatch(QWidget *window, std::function<void(const Frame &)> learned)
         : QObject(window), m_window(window), m_learned(std::move(learned))
     {
-        window->winId();
-        window->windowHandle()->installEventFilter(this);
+        window->installEventFilter(this);
     }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && m_window && m_window->windowHandle()->isExposed()) {
+        if (event->type() == QEvent::Paint && m_window && m_window->windowHandle()) {
             const QMargins margins = m_window->windowHandle()->frameMargins();
-            m_window->windowHandle()->removeEventFilter(this);
+            m_window->removeEventFilter(this);
             deleteLater();
-            if (plausibleFrame(margins))
+            if (plausibleFrame(margins)) {
+                learnedFrame() = margins;
                 m_learned({margins, FrameSource::Named});
+            }
         }
         return false;
     }
@@ -80,6 +98,10 @@ Frame frameBeforeShowing(QWidget *window)
         return x11::frameBeforeShowing(window);
 #endif
     // Windows and macOS know their own frames once the native window exists.
+    // Elsewhere (Wayland) the frame is drawn when the window is shown, and a
+    // native window created before then would come up at its first size.
+    if (!framesKnownBeforeShowing())
+        return learnedFrame() ? Frame{*learnedFrame(), FrameSource::Learned} : Frame{};
     window->winId();
     if (!window->windowHandle())
         return {};
@@ -95,7 +117,7 @@ void whenFrameKnown(QWidget *window, std::function<void(const Frame &)> learned)
         return;
     }
 #endif
-    new ExposeWatch(window, std::move(learned));
+    new PaintWatch(window, std::move(learned));
 }
 
 } // namespace vorvan::platform

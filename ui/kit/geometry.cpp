@@ -2,7 +2,6 @@
 
 #include "calc/centring.h"
 
-#include <QDebug>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -108,9 +107,9 @@ void place(QWidget *window, const Placement &placement)
     window->setGeometry(geometry);
     delete placedOf(window);
     auto *placed = new Placed(window, {assumed, outerOf(geometry, assumed.margins), geometry, {}, {}});
-    qCDebug(platform::lcPlacement).noquote()
-        << window->objectName() << "frame" << marginsText(assumed.margins) << sourceName(assumed.source) << "outer"
-        << rectText(placed->record.outer) << "client" << rectText(geometry);
+    qCDebug(platform::lcPlacement, "%s: frame %s (%s), outer %s, client %s", qPrintable(window->objectName()),
+            qPrintable(marginsText(assumed.margins)), sourceName(assumed.source),
+            qPrintable(rectText(placed->record.outer)), qPrintable(rectText(geometry)));
     // Where the frame was not known in advance, or not rightly, the window is
     // placed once more as soon as the desktop names its real frame. Only the
     // program's first window can need that, on a desktop where the window
@@ -128,9 +127,9 @@ void place(QWidget *window, const Placement &placement)
         w->setGeometry(corrected);
         record.corrected = frame;
         record.correctedClient = corrected;
-        qCDebug(platform::lcPlacement).noquote()
-            << w->objectName() << "placed again: frame" << marginsText(frame.margins) << sourceName(frame.source)
-            << "outer" << rectText(outerOf(corrected, frame.margins)) << "client" << rectText(corrected);
+        qCDebug(platform::lcPlacement, "%s: placed again, frame %s (%s), outer %s, client %s",
+                qPrintable(w->objectName()), qPrintable(marginsText(frame.margins)), sourceName(frame.source),
+                qPrintable(rectText(outerOf(corrected, frame.margins))), qPrintable(rectText(corrected)));
     });
 }
 

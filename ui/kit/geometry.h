@@ -45,6 +45,7 @@ struct PlacementRecord
     std::optional<platform::Frame> corrected;
     std::optional<QRect> correctedClient;
     bool placedAgain() const { return correctedClient.has_value(); }
+    QRect clientNow() const { return correctedClient.value_or(client); }
 };
 // None for a window that was never placed.
 const PlacementRecord *placementOf(const QWidget *window);
