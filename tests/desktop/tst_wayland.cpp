@@ -44,6 +44,7 @@ private Q_SLOTS:
         vorvan::hooks().showMessage = [this](const vorvan::MessageRequest &m) {
             uitest::recorder().messages.append(m);
             QMessageBox *box = vorvan::makeMessageBox(m);
+            box->setProperty("shownByTest", true); // not a stray dialog for the watchdog to close
             box->show();
             boxes.append(box);
         };
