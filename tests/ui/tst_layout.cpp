@@ -14,15 +14,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTemporaryDir>
 
 class tst_Layout : public QObject
 {
@@ -155,6 +163,29 @@ private:
         }
         if (auto *calculate = w->findChild<QPushButton *>(QStringLiteral("cmdCompute")))
             calculate->click();
+    }
+
+    // The calculator of that name, opened anew from the menu first if `fresh`, with `inputs` entered.
+    static QWidget *calculatorWith(const QString &window, bool fresh, const QStringList &inputs)
+    {
+        if (fresh) {
+            delete uitest::topLevel(window);
+            uitest::topLevel(QStringLiteral("frmMenu"))
+                ->findChild<QAction *>(QLatin1String(vorvan::windowEntry(qPrintable(window)).menuEntry))
+                ->trigger();
+        }
+        QWidget *w = uitest::topLevel(window);
+        if (w)
+            enter(w, inputs);
+        return w;
+    }
+
+    // What a poppler tool writes about a file, or empty where it fails.
+    static QString poppler(const QString &tool, const QStringList &arguments)
+    {
+        QProcess p;
+        p.start(tool, arguments);
+        return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
     }
 
 private Q_SLOTS:
@@ -515,21 +546,15 @@ private Q_SLOTS:
         QFETCH(QString, locale);
         QFETCH(QStringList, inputs);
         QFETCH(QString, copied);
-        if (fresh) {
-            delete uitest::topLevel(window);
-            uitest::topLevel(QStringLiteral("frmMenu"))
-                ->findChild<QAction *>(QLatin1String(vorvan::windowEntry(qPrintable(window)).menuEntry))
-                ->trigger();
-        }
-        QWidget *w = uitest::topLevel(window);
-        QVERIFY(w);
         QLocale::setDefault(QLocale(locale));
-        enter(w, inputs);
+        QWidget *w = calculatorWith(window, fresh, inputs);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        // The window's own context menu offers it; its text boxes keep theirs.
+        QVERIFY(w);
+        // The window's own context menu offers it, Save as PDF beside it; its text boxes keep theirs.
         QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(w->actions().size(), 1);
+        QCOMPARE(w->actions().size(), 2);
         QCOMPARE(w->actions().front()->text(), QStringLiteral("Copy Results"));
+        QCOMPARE(w->actions().back()->text(), QStringLiteral("Save as PDF\u2026"));
         for (const QLineEdit *box : w->findChildren<QLineEdit *>())
             QCOMPARE(box->contextMenuPolicy(), Qt::DefaultContextMenu);
         QGuiApplication::clipboard()->clear();
@@ -537,6 +562,78 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keySequence(w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // Save as PDF writes one page, Letter or A4 as the locale measures, that
+    // holds the window's caption, the version and every line Copy Results
+    // gives, in embedded fonts. A folder that cannot be written gives a box and
+    // leaves nothing, and Cancel writes nothing. Each sheet is kept under
+    // screens/ to be looked at.
+    void saveAsPdf_data() { copyResults_data(); }
+
+    void saveAsPdf()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, fresh);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, copied);
+        QLocale::setDefault(QLocale(locale));
+        const auto english = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+        QWidget *w = calculatorWith(window, fresh, inputs);
+        QVERIFY(w);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const QImage before = w->grab().toImage();
+        QTemporaryDir dir;
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        auto &recorded = uitest::recorder();
+        const auto save = [&](const QString &answer) {
+            recorded.clear();
+            recorded.saveAs = answer;
+            QTest::keySequence(w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        };
+
+        const QString sheet = dir.filePath(QStringLiteral("sheet.pdf"));
+        save(sheet);
+        QCOMPARE(recorded.saveDialogs.size(), 1);
+        QCOMPARE(recorded.saveDialogs[0].title, QStringLiteral("Save as PDF"));
+        QCOMPARE(QFileInfo(recorded.saveDialogs[0].path).fileName(),
+                 w->windowTitle() + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+        QVERIFY(recorded.messages.isEmpty());
+        QFile::copy(sheet, uitest::screensDir() + "/sheet " + QTest::currentDataTag() + ".pdf");
+        const QString info = poppler("pdfinfo", {sheet});
+        QVERIFY2(!info.isEmpty(), "pdfinfo (poppler-utils) read nothing");
+        QVERIFY2(info.contains(QRegularExpression("\\nPages: +1\\n")), qPrintable(info));
+        QVERIFY2(info.contains(locale == "en_US" ? "612 x 792 pts (letter)" : "595 x 842 pts (A4)"), qPrintable(info));
+        const QStringList text = poppler("pdftotext", {sheet, "-"}).split('\n');
+        for (const QString &line : copied.split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(text.contains(line), qPrintable(line + " not in\n" + text.join('\n')));
+        QVERIFY2(text.join('\n').contains("VorvanCalc 1.3"), qPrintable(text.join('\n')));
+        const QStringList fonts = poppler("pdffonts", {sheet}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$")), qPrintable(font));
+
+        // Not even root can make a file under a plain file.
+        const QString unwritable = dir.filePath(QStringLiteral("plain/sheet.pdf"));
+        save(unwritable);
+        QCOMPARE(recorded.messages.size(), 1);
+        QCOMPARE(recorded.messages[0].title, QStringLiteral("Save as PDF"));
+        QSaveFile refused(unwritable);
+        QVERIFY(!refused.open(QIODevice::WriteOnly));
+        for (const QString &part : {unwritable, refused.errorString()})
+            QVERIFY2(recorded.messages[0].text.contains(part), qPrintable(recorded.messages[0].text));
+        const QString suggested = recorded.saveDialogs[0].path;
+        const bool suggestedExisted = QFileInfo::exists(suggested);
+        save(QString());
+        QVERIFY(recorded.messages.isEmpty());
+        QCOMPARE(QFileInfo::exists(suggested), suggestedExisted);
+        const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(left, (QStringList{"plain", "sheet.pdf"}));
+        QCOMPARE(w->grab().toImage(), before);
     }
 };
 
