@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -149,12 +150,15 @@ void saveAsPdf(QWidget *window, const std::function<QString()> &summary)
 {
     const QString name =
         window->windowTitle() + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".pdf");
-    const QString path = hooks().saveFileName(
-        {.parent = window,
-         .title = sheetTitle(),
-         .path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name),
-         .filter = QStringLiteral("PDF files (*.pdf)"),
-         .suffix = QStringLiteral("pdf")});
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Without a documents folder the dialog would open wherever the program was started.
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString path = hooks().saveFileName({.parent = window,
+                                               .title = sheetTitle(),
+                                               .path = QDir(folder).filePath(name),
+                                               .filter = QStringLiteral("PDF files (*.pdf)"),
+                                               .suffix = QStringLiteral("pdf")});
     if (path.isEmpty())
         return;
     if (const QString reason = writeSheet(window, summary(), path); !reason.isEmpty())
