@@ -579,7 +579,9 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(asked.path).fileName(),
                  w->windowTitle() + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate) + ".pdf");
         QVERIFY(recorded.messages.isEmpty());
-        QFile::copy(sheet, uitest::screensDir() + "/sheet " + QTest::currentDataTag() + ".pdf");
+        const QString kept = uitest::screensDir() + "/sheet " + QTest::currentDataTag() + ".pdf";
+        QFile::remove(kept);
+        QFile::copy(sheet, kept);
         const QString info = poppler("pdfinfo", {sheet});
         QVERIFY2(info.contains(QRegularExpression("\nPages: +1\n")), qPrintable("pdfinfo (poppler-utils): " + info));
         QVERIFY2(info.contains(locale == "en_US" ? "612 x 792 pts (letter)" : "595 x 842 pts (A4)"), qPrintable(info));
