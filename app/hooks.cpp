@@ -3,6 +3,7 @@
 #include "platform/titlebar.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
@@ -38,12 +39,24 @@ void presentMessageBox(const MessageRequest &request)
 {
     makeMessageBox(request)->exec();
 }
+
+QString askSaveFileName(const SaveFileRequest &request)
+{
+    // The dialog asks before it replaces a file, and adds the suffix itself, so
+    // that the name it asked about is the name written.
+    QFileDialog dialog(request.parent, request.title, request.path, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 } // namespace
 
 AppHooks &hooks()
 {
     static AppHooks instance{
         presentMessageBox,
+        askSaveFileName,
         // The desktop's own URL opener, which knows the user's browser.
         [](const QUrl &url, std::function<void()> failed) {
             startOpener({QStringLiteral("xdg-open")}, url, std::move(failed));
