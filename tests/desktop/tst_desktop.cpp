@@ -241,10 +241,11 @@ class tst_Desktop : public QObject
     // weston's output window, where the X server has the control's window.
     // weston's X11 output takes the pointer's place only where it enters the
     // output window, and follows it by relative motion from there; weston 10
-    // reads a place given before its first repaint as none, and its pointer
-    // then stays at the top left corner. So the pointer always comes in from
-    // outside: the host screen is larger (run-under-wm.sh), and the pointer
-    // starts from its far corner.
+    // takes an entry before its first repaint (which sets up the output's
+    // transformation) at no place at all, and its pointer then stays at the
+    // top left corner until it enters again. So the pointer always comes in
+    // from outside: the host screen is larger (run-under-wm.sh), and the
+    // pointer starts from its far corner.
     bool pointerThroughCompositor(QWidget *control, QPoint at, bool click)
     {
         const std::optional<QRect> client = x->client(xcb_window_t(control->window()->winId()));
