@@ -143,9 +143,13 @@ public:
         case XCB_MAP_NOTIFY:
             ours = reinterpret_cast<const xcb_map_notify_event_t *>(e)->window == m_id;
             break;
-        case XCB_CONFIGURE_NOTIFY:
-            ours = reinterpret_cast<const xcb_configure_notify_event_t *>(e)->window == m_id;
+        case XCB_CONFIGURE_NOTIFY: {
+            const xcb_window_t w = reinterpret_cast<const xcb_configure_notify_event_t *>(e)->window;
+            if (w != XCB_WINDOW_NONE && w == m_frame)
+                tellPosition();
+            ours = w == m_id;
             break;
+        }
         case XCB_EXPOSE:
             ours = reinterpret_cast<const xcb_expose_event_t *>(e)->window == m_id;
             break;
@@ -173,6 +177,7 @@ private:
         if (supports(m_c, m_extents)) {
             device = frameExtents(m_c, m_id);
         } else if (viewable(m_c, m_id)) {
+            followFrame();
             device = frameWindowMargins(m_c, m_id);
             source = FrameSource::Measured;
         }
@@ -185,6 +190,47 @@ private:
         finish();
     }
 
+    // A window manager that names no frames (weston's X11 side) may place the
+    // window itself, moving its frame window, and weston 10 then sends no
+    // notice of the move (the synthetic ConfigureNotify window managers send):
+    // Qt would go on taking the window to be where it was asked for, and open
+    // its menus and popups there. The frame window is watched, and each move
+    // told to the window as a window manager tells it.
+    void followFrame()
+    {
+        if (m_frame == XCB_WINDOW_NONE) {
+            m_frame = frameWindow(m_c, m_id);
+            if (m_frame == XCB_WINDOW_NONE)
+                return;
+            const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(m_c, m_frame, XCB_CW_EVENT_MASK, &mask);
+        }
+        tellPosition();
+    }
+
+    void tellPosition()
+    {
+        const std::optional<QRect> at = clientOnScreen(m_c, m_id);
+        if (!m_window || !at || at->topLeft() == m_told)
+            return;
+        const qreal dpr = m_window->devicePixelRatioF();
+        if (m_window->geometry().topLeft() == QPoint(int(at->x() / dpr + 0.5), int(at->y() / dpr + 0.5)))
+            return;
+        m_told = at->topLeft();
+        xcb_configure_notify_event_t event{};
+        event.response_type = XCB_CONFIGURE_NOTIFY;
+        event.event = m_id;
+        event.window = m_id;
+        event.x = std::int16_t(at->x());
+        event.y = std::int16_t(at->y());
+        event.width = std::uint16_t(at->width());
+        event.height = std::uint16_t(at->height());
+        xcb_send_event(m_c, 0, m_id, XCB_EVENT_MASK_STRUCTURE_NOTIFY, reinterpret_cast<const char *>(&event));
+        xcb_flush(m_c);
+        qCDebug(lcPlacement, "%s moved by the window manager to %d,%d without notice: told",
+                qPrintable(m_window->objectName()), at->x(), at->y());
+    }
+
     void finish()
     {
         m_done = true;
@@ -195,7 +241,9 @@ private:
     xcb_connection_t *m_c;
     xcb_window_t m_id;
     xcb_atom_t m_extents;
-    bool m_managed; // a window manager runs, or has taken the window over
+    bool m_managed;                         // a window manager runs, or has taken the window over
+    xcb_window_t m_frame = XCB_WINDOW_NONE; // watched where the window manager names no frames
+    std::optional<QPoint> m_told;           // the client's place last told, in device pixels
     std::function<void(const Frame &)> m_learned;
     bool m_done = false;
 };

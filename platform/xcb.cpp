@@ -129,19 +129,25 @@ std::optional<QRect> clientOnScreen(xcb_connection_t *c, xcb_window_t window)
     return QRect(at->dst_x, at->dst_y, geometry->width, geometry->height);
 }
 
-std::optional<QMargins> frameWindowMargins(xcb_connection_t *c, xcb_window_t window)
+xcb_window_t frameWindow(xcb_connection_t *c, xcb_window_t window)
 {
     const xcb_window_t root = rootOf(c);
     xcb_window_t top = window;
     for (int depth = 0; depth < 8; ++depth) {
         const Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, top), nullptr));
         if (!tree)
-            return std::nullopt;
+            return XCB_WINDOW_NONE;
         if (tree->parent == root || tree->parent == XCB_WINDOW_NONE)
             break;
         top = tree->parent;
     }
-    if (top == window)
+    return top == window ? xcb_window_t(XCB_WINDOW_NONE) : top;
+}
+
+std::optional<QMargins> frameWindowMargins(xcb_connection_t *c, xcb_window_t window)
+{
+    const xcb_window_t top = frameWindow(c, window);
+    if (top == XCB_WINDOW_NONE)
         return std::nullopt;
     const Reply<xcb_get_geometry_reply_t> outer(xcb_get_geometry_reply(c, xcb_get_geometry(c, top), nullptr));
     const Reply<xcb_get_geometry_reply_t> inner(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));

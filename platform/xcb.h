@@ -51,6 +51,9 @@ std::optional<QMargins> frameExtents(xcb_connection_t *c, xcb_window_t window);
 bool viewable(xcb_connection_t *c, xcb_window_t window);
 // Where the window's client area is on the screen, once it is viewable.
 std::optional<QRect> clientOnScreen(xcb_connection_t *c, xcb_window_t window);
+// The window's ancestor just below the root (the window manager's frame
+// window); none while the window is not reparented.
+xcb_window_t frameWindow(xcb_connection_t *c, xcb_window_t window);
 // The frame window's margins round `window`, in device pixels: the window's
 // ancestor just below the root, measured against the window itself. None
 // while the window is not reparented, or while the frame window does not yet

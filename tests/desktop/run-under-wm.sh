@@ -78,7 +78,12 @@ if [ "$wmName" = wayland ]; then
 fi
 
 # Xvfb picks a free display and writes its number to the given descriptor.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# weston's output window (1280 x 1024) takes the pointer's place only where
+# the pointer enters it: the screen round it is larger, for the pointer to
+# come in from outside.
+screen=1280x1024
+[ "$wmName" = weston ] && screen=1600x1200
+Xvfb -displayfd 3 -screen 0 ${screen}x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log"; skip "Xvfb did not start"; }

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -221,24 +222,81 @@ class tst_Desktop : public QObject
         const QString dir = uitest::screensDir();
         const QString file = dir + QStringLiteral("/desktop-%1-%2.png").arg(wm, name);
         // weston's X server has no picture of its own screen: the screen is
-        // weston's window on the X server it runs on (ImageMagick's import, where installed).
+        // weston's window at the corner of the X server it runs on, which is
+        // larger (ImageMagick's import, where installed).
         const QString host = qEnvironmentVariable("VORVAN_DESKTOP_SCREEN");
+        const QSize size = QGuiApplication::primaryScreen()->geometry().size();
         if (compositorPlaces && !host.isEmpty())
-            QProcess::execute(QStringLiteral("import"), {QStringLiteral("-display"), host, QStringLiteral("-window"),
-                                                         QStringLiteral("root"), file});
+            QProcess::execute(QStringLiteral("import"),
+                              {QStringLiteral("-display"), host, QStringLiteral("-window"), QStringLiteral("root"),
+                               QStringLiteral("-crop"),
+                               QStringLiteral("%1x%2+0+0").arg(size.width()).arg(size.height()),
+                               QStringLiteral("+repage"), file});
         else
             QGuiApplication::primaryScreen()->grabWindow(0).save(file);
     }
 
+    // The pointer weston shows, moved onto `at` in `control` and clicked
+    // there if asked: xdotool on the X server weston runs on, through
+    // weston's output window, where the X server has the control's window.
+    // weston's X11 output takes the pointer's place only where it enters the
+    // output window, and follows it by relative motion from there; weston 10
+    // takes an entry before its first repaint (which sets up the output's
+    // transformation) at no place at all, and its pointer then stays at the
+    // top left corner until it enters again. So the pointer always comes in
+    // from outside: the host screen is larger (run-under-wm.sh), and the
+    // pointer starts from its far corner.
+    bool pointerThroughCompositor(QWidget *control, QPoint at, bool click)
+    {
+        const std::optional<QRect> client = x->client(xcb_window_t(control->window()->winId()));
+        if (!client)
+            return false;
+        const QPoint p = client->topLeft() + control->mapTo(control->window(), at) * control->devicePixelRatio();
+        QStringList args{QStringLiteral("mousemove"), QStringLiteral("9999"),     QStringLiteral("9999"),
+                         QStringLiteral("search"),    QStringLiteral("--class"),  QStringLiteral("^Weston Compositor$"),
+                         QStringLiteral("mousemove"), QStringLiteral("--window"), QStringLiteral("%1"),
+                         QString::number(p.x()),      QString::number(p.y())};
+        if (click)
+            args << QStringLiteral("click") << QStringLiteral("1");
+        QProcess xdotool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("VORVAN_DESKTOP_SCREEN"));
+        xdotool.setProcessEnvironment(environment);
+        xdotool.start(QStringLiteral("xdotool"), args);
+        return xdotool.waitForFinished(5000) && xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
+    }
+
     // Opens a window as the user does, and notes how long the click took to
     // bring it up: from the click to the X server's word that it is mapped.
+    // Under weston the clicks are the pointer's. A menu entry is then clicked
+    // once its menu, opened by a click on its title, shows the entry lit
+    // under the pointer: the X server exposes the menu before weston shows it.
     QWidget *open(const vorvan::WindowEntry &entry)
     {
         const std::int64_t clicked = nowNs();
-        if (entry.button)
-            QTest::mouseClick(menu->findChild<QPushButton *>(QLatin1String(entry.button)), Qt::LeftButton);
-        else
-            menu->findChild<QAction *>(QLatin1String(entry.menuEntry))->trigger();
+        auto *button = entry.button ? menu->findChild<QPushButton *>(QLatin1String(entry.button)) : nullptr;
+        auto *action = menu->findChild<QAction *>(QLatin1String(entry.menuEntry));
+        if (compositorPlaces) {
+            if (button) {
+                pointerThroughCompositor(button, button->rect().center(), true);
+            } else {
+                QMenu *popup = nullptr;
+                for (QMenu *m : menu->findChildren<QMenu *>())
+                    popup = m->actions().contains(action) ? m : popup;
+                QMenuBar *bar = menu->menuBar();
+                if (popup && pointerThroughCompositor(bar, bar->actionGeometry(popup->menuAction()).center(), true) &&
+                    QTest::qWaitFor([popup] { return popup->isVisible(); }, 5000) &&
+                    pointerThroughCompositor(popup, popup->actionGeometry(action).center(), false) &&
+                    QTest::qWaitFor([&] { return popup->activeAction() == action; }, 5000))
+                    pointerThroughCompositor(popup, popup->actionGeometry(action).center(), true);
+            }
+            if (!QTest::qWaitFor([&] { return uitest::topLevel(QLatin1String(entry.name)) != nullptr; }, 5000))
+                return nullptr;
+        } else if (button) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            action->trigger();
+        }
         QWidget *w = uitest::topLevel(QLatin1String(entry.name));
         if (w) {
             const auto id = xcb_window_t(w->winId());
