@@ -3,10 +3,10 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/look.h"
+#include "ui/kit/svgrenderer.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -29,7 +29,7 @@ bool opaque(const QImage &image)
 } // namespace
 
 namespace {
-QImage rendered(QSvgRenderer &svg, const QSize &pixels)
+QImage rendered(SvgRenderer &svg, const QSize &pixels)
 {
     if (!svg.isValid())
         return {};
@@ -46,13 +46,13 @@ QImage rendered(QSvgRenderer &svg, const QSize &pixels)
 
 QImage svgImage(const QString &resource, const QSize &pixels)
 {
-    QSvgRenderer svg(resource);
+    SvgRenderer svg(resource);
     return rendered(svg, pixels);
 }
 
 QImage svgImage(const QString &resource, qreal scale)
 {
-    QSvgRenderer svg(resource);
+    SvgRenderer svg(resource);
     QImage image = rendered(svg, svg.defaultSize() * scale);
     image.setDevicePixelRatio(scale);
     return image;
