@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/frame.h"
+#include "ui/kit/painted.h"
 #include "ui/kit/resultbox.h"
 
 #include <QAbstractButton>
@@ -135,6 +136,14 @@ private:
                      QStringLiteral("frame caption does not fit"));
                 const QString caption = captionProblem(shot, window, g);
                 fits(w, caption.isEmpty(), caption);
+            } else if (auto *p = qobject_cast<vorvan::kit::Picture *>(w)) {
+                // A drawing that cannot be read leaves its box one flat colour.
+                const QImage drawn = p->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+                bool varied = false;
+                for (int y = 0; y < drawn.height() && !varied; ++y)
+                    for (int x = 0; x < drawn.width() && !varied; ++x)
+                        varied = drawn.pixel(x, y) != drawn.pixel(0, 0);
+                fits(w, varied, QStringLiteral("picture %1 drawn blank").arg(p->resource()));
             }
         }
         return problems.join(QLatin1Char('\n'));
