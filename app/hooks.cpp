@@ -1,34 +1,19 @@
 #include "app/hooks.h"
 
+#include "platform/titlebar.h"
+
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFontMetrics>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
 #include <QProcess>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace vorvan {
-
-namespace {
-// The least width of a window whose title bar shows `title` whole.
-int titleBarWidthFor(const QString &title)
-{
-    // Window managers set titles in their own face, bold or not, from 8 to
-    // 12 points (openbox, fluxbox 8; xfwm4 9; KWin 10; GNOME's 11 bold; icewm
-    // 12): room here for the largest, 16 pixels bold, so that every one shows
-    // the title whole. Beside the title a title bar holds the window's icon,
-    // its close box and some padding: room for four such boxes.
-    QFont font = QApplication::font();
-    font.setPixelSize(std::max(font.pixelSize() * 5 / 4, 16));
-    font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(title) + 4 * 24;
-}
-} // namespace
 
 QMessageBox *makeMessageBox(const MessageRequest &request)
 {
@@ -45,8 +30,9 @@ QMessageBox *makeMessageBox(const MessageRequest &request)
     // a one-word text would otherwise be cut to nothing): the box takes its
     // width from its layout, so a spacer across the layout's foot widens it.
     if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
-        grid->addItem(new QSpacerItem(titleBarWidthFor(request.title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(platform::titleBarWidthFor(request.title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 
@@ -55,18 +41,30 @@ void presentMessageBox(const MessageRequest &request)
 {
     makeMessageBox(request)->exec();
 }
+
+QString askSaveFileName(const SaveFileRequest &request)
+{
+    // The dialog asks before it replaces a file, and adds the suffix itself, so
+    // that the name it asked about is the name written.
+    QFileDialog dialog(request.parent, request.title, request.path, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 } // namespace
 
 AppHooks &hooks()
 {
     static AppHooks instance{
         presentMessageBox,
+        askSaveFileName,
 #ifdef Q_OS_WIN
         // The shell's association for web addresses, which is the user's
         // browser; a failure is told after the hook has returned, as elsewhere.
         [](const QUrl &url, std::function<void()> failed) {
             if (!QDesktopServices::openUrl(url))
-                QMetaObject::invokeMethod(qApp, std::move(failed), Qt::QueuedConnection);
+                QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(failed), Qt::QueuedConnection);
         },
 #else
         // The desktop's own URL opener, which knows the user's browser.

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QMessageBox;
+class QWidget;
 
 namespace vorvan {
 
@@ -18,11 +19,23 @@ struct MessageRequest
     bool exclamation = false;
 };
 
-// The three ways the program reaches outside its own windows. Tests replace them
-// to record instead of blocking on a modal box, starting a browser or ending.
+// A file name to save to, asked of the user.
+struct SaveFileRequest
+{
+    QWidget *parent = nullptr;
+    QString title;
+    QString path;   // suggested: folder and name
+    QString filter; // "PDF files (*.pdf)"
+    QString suffix; // added to a name typed without one
+};
+
+// The ways the program reaches outside its own windows. Tests replace them to
+// record instead of blocking on a modal box or dialog, starting a browser or ending.
 struct AppHooks
 {
     std::function<void(const MessageRequest &)> showMessage;
+    // The chosen file's path, or empty when the user cancels.
+    std::function<QString(const SaveFileRequest &)> saveFileName;
     // Starts the desktop's browser on a web address and returns at once;
     // `failed` runs once, when it is known that no browser could be started.
     std::function<void(const QUrl &, std::function<void()> failed)> openUrl;

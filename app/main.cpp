@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "platform/startup.h"
 #include "app/shell.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #pragma once
 
-// The maker's name and contact details, shown by the menu and About windows.
+// The maker's name and contact details, shown by the menu and About windows
+// and at the foot of a calculation sheet.
 namespace vorvan::maker {
 inline constexpr const char *company = "Vorvan Systems Ltd";
 inline constexpr const char *noticeYear = "2026";

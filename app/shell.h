@@ -7,23 +7,29 @@
 // fails to build.
 //   vorvancalc_calc     calc/     the calculations and the number helpers,
 //                                 standard C++ only. Uses nothing.
-//   vorvancalc_base     app/errortraps.*, app/hooks.*: the shell's base that
-//                                 the windows may call, the run-time error
-//                                 reporter and the message-box, browser and exit
-//                                 hooks. Uses calc.
+//   vorvancalc_platform platform/ what talks to the desktop: the window frame
+//                                 (the X11 side only with VORVAN_X11), the
+//                                 window system chosen at start-up, the title
+//                                 bar's measure. Uses Qt alone.
+//   vorvancalc_base     app/errortraps.*, app/hooks.*, app/maker.h: the
+//                                 shell's base that the windows may call, the
+//                                 run-time error reporter, the message-box,
+//                                 save-dialog, browser and exit hooks, the
+//                                 maker's details and the version. Uses calc
+//                                 and the platform.
 //   vorvancalc_kit      ui/kit/   the form kit: twips and placement, looks,
 //                                 control factories, painted pictures and shapes,
-//                                 number texts in the user's locale. Uses calc.
+//                                 number texts in the user's locale. Uses calc
+//                                 and the platform.
 //   vorvancalc_windows  ui/       one class per calculator and help window, with
 //                                 the pictures and documents of assets/. Uses
 //                                 the kit, the base and calc.
 //   vorvancalc_app      app/      start-up (this header), the menu window frmMenu
 //                                 with the table of the twelve windows it opens
-//                                 and their registry (app/windows.h), the About
-//                                 window and the maker's details. Uses every
-//                                 layer above.
+//                                 and their registry (app/windows.h) and the
+//                                 About window. Uses every layer above.
 //   vorvancalc          app/main.cpp, the program. Uses the app layer.
-// Message boxes, the browser launch and program end go through the base's
+// Message boxes, save dialogs, the browser launch and program end go through the base's
 // replaceable hooks, so the tests drive every window headless.
 
 class QApplication;

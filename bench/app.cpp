@@ -14,6 +14,7 @@
 #include "app/hooks.h"
 #include "app/shell.h"
 #include "app/windows.h"
+#include "platform/xcb.h"
 #include "ui/frmpincalc.h"
 #include "ui/kit/form.h"
 
@@ -26,8 +27,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-
-#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -303,30 +302,8 @@ public:
 // The running window manager's name, as it gives it on its check window.
 QString windowManagerName()
 {
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return QStringLiteral("none");
-    const auto atom = [c](const char *name) {
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> r(
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr),
-            &std::free);
-        return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-    };
-    const auto get = [c](xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {
-        return std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
-            xcb_get_property_reply(c, xcb_get_property(c, 0, w, property, type, 0, 64), nullptr), &std::free);
-    };
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const auto check = get(root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
-    if (!check || xcb_get_property_value_length(check.get()) < 4)
-        return QStringLiteral("none");
-    const auto name =
-        get(*static_cast<const xcb_window_t *>(xcb_get_property_value(check.get())), atom("_NET_WM_NAME"), 0);
-    if (!name)
-        return QStringLiteral("unnamed");
-    return QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.get())),
-                             xcb_get_property_value_length(name.get()));
+    xcb_connection_t *c = vorvan::xcb::connection();
+    return c ? vorvan::xcb::windowManagerName(c) : QStringLiteral("none");
 }
 
 // Opens every window in turn as a click on the menu does, `rounds` times, and

@@ -3,6 +3,7 @@
 #include "app/errortraps.h"
 #include "app/hooks.h"
 #include "calc/wrap.h"
+#include "ui/calcsheet.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
@@ -112,6 +113,7 @@ frmDeflect::frmDeflect() : Form(QStringLiteral("Resultant load calculator"), 768
 
     tabOrder({txtWire, txtWrapMax, txtWrapMin, cmdCompute});
     offerCopyResults(this, [this] { return summary(); });
+    offerSaveAsPdf(this, [this] { return summary(); });
     txtWire->setFocus();
 }
 

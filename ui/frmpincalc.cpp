@@ -1,6 +1,7 @@
 #include "ui/frmpincalc.h"
 
 #include "calc/pindesign.h"
+#include "ui/calcsheet.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
@@ -106,6 +107,7 @@ frmPinCalc::frmPinCalc() : Form(QStringLiteral("Load Pin size calculator"), 8380
     connect(hsbDiameter, &QScrollBar::valueChanged, this, &frmPinCalc::hsbDiameter_Change);
     connect(hsbOutput, &QScrollBar::valueChanged, this, &frmPinCalc::hsbOutput_Change);
     offerCopyResults(this, [this] { return summary(); });
+    offerSaveAsPdf(this, [this] { return summary(); });
 }
 
 QString frmPinCalc::summary() const

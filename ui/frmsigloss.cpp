@@ -2,6 +2,7 @@
 
 #include "app/errortraps.h"
 #include "calc/sigloss.h"
+#include "ui/calcsheet.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
@@ -47,6 +48,7 @@ frmSigLoss::frmSigLoss() : Form(QStringLiteral("Load Mis-Alignment Calculator"),
     // Every change of the text, the program's own rewrite included.
     connect(txtLoadAngle, &QLineEdit::textChanged, this, [this] { txtLoadAngle_Change(); });
     offerCopyResults(this, [this] { return summary(); });
+    offerSaveAsPdf(this, [this] { return summary(); });
     txtLoadAngle->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/errortraps.h"
 #include "calc/xysim.h"
+#include "ui/calcsheet.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/painted.h"
@@ -73,6 +74,7 @@ frmXYsim::frmXYsim() : Form(QStringLiteral("X, Y Load Pin simulator"), 5080, 349
     // compute per new value.
     connect(hsbAngle, &QScrollBar::valueChanged, this, [this] { hsbAngle_Change(); });
     offerCopyResults(this, [this] { return summary(); });
+    offerSaveAsPdf(this, [this] { return summary(); });
     hsbAngle->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/weightform.h"
 
 #include "calc/weights.h"
+#include "ui/calcsheet.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/resultbox.h"
@@ -73,6 +74,7 @@ QLineEdit *WeightForm::kgCaption(const QRect &r, Qt::Alignment align)
 void WeightForm::offerCopyResults()
 {
     kit::offerCopyResults(this, [this] { return summary(); });
+    offerSaveAsPdf(this, [this] { return summary(); });
 }
 
 QString WeightForm::summary() const

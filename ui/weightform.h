@@ -45,7 +45,7 @@ protected:
     QRadioButton *unitOption(QGroupBox *frame, std::size_t index, const QRect &r);
     QLineEdit *weightBox(const QRect &r);
     QLineEdit *kgCaption(const QRect &r, Qt::Alignment align);
-    // Called once the controls exist: the window's Copy Results.
+    // Called once the controls exist: the window's Copy Results and Save as PDF.
     void offerCopyResults();
     QLineEdit *captionBox(const char *name, const QString &text, const QRect &r, const QString &toolTip = {});
     QLineEdit *inputBox(const char *name, const QRect &r, const QString &toolTip);

@@ -73,6 +73,9 @@ INSTANTIATE_TEST_SUITE_P(OffAxis, SignalLossTable,
                              LossCase{"exponent", "1e2", 100, true, "Signal Loss = 100.00 %"},
                              // 90.0002 degrees = 1.5707998 rad, just below the limit: 100.00035
                              LossCase{"justBelowLimit", "90.0002", 90.0002, false, "Signal Loss = 100.00 %"},
+                             // the one number whose angle is exactly 1.5708 rad: not above the limit
+                             LossCase{"atTheLimit", "90.00020970255125", 90.00020970255125, false,
+                                      "Signal Loss = 100.00 %"},
                              // 90.0003 degrees = 1.5708015 rad, just above it
                              LossCase{"justAboveLimit", "90.0003", 90.0003, true, "Signal Loss = 100.00 %"},
                              // no lower limit, and cos is even: -30 as 30

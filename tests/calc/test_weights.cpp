@@ -7,7 +7,9 @@ using namespace vorvan;
 
 namespace {
 
-constexpr double steel = 1, aluminium = 0.3569, titanium = 0.576, mm = 1, inches = 25.4;
+// The factors as calc/ holds them; FactorsHoldTheirValues checks each once.
+constexpr double steel = vorvan::steel.factor, aluminium = vorvan::aluminium.factor, titanium = vorvan::titanium.factor,
+                 mm = millimetres.factor, inches = vorvan::inches.factor;
 
 struct PinCase
 {
@@ -86,6 +88,20 @@ INSTANTIATE_TEST_SUITE_P(Weights, LinkWeight,
                              LinkCase{"twoNegatives", "-1000", "-100", "50", mm, steel, "39.21"},
                              LinkCase{"oneNegative", "-1000", "100", "50", mm, steel, "-39.21"}),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// Every digit of the factors counts, not only those that move two decimals: the
+// expected weights come from the numbers themselves, grouped as the formulas are.
+TEST(Weights, FactorsHoldTheirValues)
+{
+    EXPECT_EQ(steel, 1.0);
+    EXPECT_EQ(mm, 1.0);
+    // 2 x 8 in of aluminium
+    EXPECT_DOUBLE_EQ(pinWeight("2", "8", inches, aluminium),
+                     0.3569 * (((8 * 25.4) * (0.00616 * ((2 * 25.4) * (2 * 25.4)))) / 1000));
+    // 10 x 2 x 1 in of titanium
+    EXPECT_DOUBLE_EQ(linkWeight("10", "2", "1", inches, titanium),
+                     0.576 * ((7.8417 * ((10 * 25.4) * ((1 * 25.4) * (2 * 25.4)))) / 1000000));
+}
 
 TEST(WeightOverflow, BeyondTheDoubleRangeIsError6)
 {

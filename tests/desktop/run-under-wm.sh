@@ -5,7 +5,8 @@
 #   run-under-wm.sh WM PROGRAM [ARGS...]
 #
 # WM is one of openbox, xfwm4, metacity, mutter, kwin, icewm, fluxbox, or
-# weston (the program then runs on weston's XWayland, weston itself on Xvfb).
+# weston (the program then runs on weston's XWayland, weston itself on Xvfb),
+# or wayland (the program a native Wayland client of a headless weston).
 # Exits 77 (skipped) when the window manager or Xvfb is not installed, or
 # cannot start here; the test program reads VORVAN_DESKTOP_WM to know which.
 set -uo pipefail
@@ -24,12 +25,13 @@ kwin) need=kwin_x11 title="Noto Sans,10,normal" ;;
 icewm) need=icewm title="DejaVu Sans,12,normal" ;;
 fluxbox) need=fluxbox title="Sans,8,normal" ;;
 weston) need="weston Xwayland" title="" ;;
+wayland) need=weston title="" ;;
 *)
     echo "unknown window manager $wmName"
     exit 2
     ;;
 esac
-command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+[ "$wmName" = wayland ] || command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 for c in $need; do command -v "$c" >/dev/null || skip "$c is not installed"; done
 # KWin draws no frames without its Breeze decoration.
 if [ "$wmName" = kwin ] && ! ls /usr/lib/*/qt*/plugins/org.kde.kdecoration*/*breeze* >/dev/null 2>&1; then
@@ -54,17 +56,33 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Every window manager with its own empty home, so no user's settings apply.
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch
+mkdir -p "$XDG_CONFIG_HOME"
+unset WAYLAND_DISPLAY
+
+# No X server at all: weston draws into memory, and the program talks Wayland.
+if [ "$wmName" = wayland ]; then
+    log=$scratch/wm.log
+    weston --backend=headless-backend.so --width=1280 --height=1024 --idle-time=0 --socket=vorvan-test \
+        >"$log" 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do [ -S "$scratch/vorvan-test" ] && break; sleep 0.05; done
+    [ -S "$scratch/vorvan-test" ] || { tail -5 "$log"; skip "weston did not start here"; }
+    unset DISPLAY
+    export WAYLAND_DISPLAY=vorvan-test QT_QPA_PLATFORM=wayland VORVAN_DESKTOP_WM=wayland
+    "$@"
+    status=$?
+    [ $status -ne 0 ] && [ $status -ne 77 ] && { echo "--- weston log"; tail -20 "$log"; }
+    exit $status
+fi
+
 # Xvfb picks a free display and writes its number to the given descriptor.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log"; skip "Xvfb did not start"; }
 export DISPLAY=":$(cat "$scratch/display")"
-
-# Every window manager with its own empty home, so no user's settings apply.
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch
-mkdir -p "$XDG_CONFIG_HOME"
-unset WAYLAND_DISPLAY
 # mutter and KWin talk to a session bus, and what the bus starts for them
 # needs the display: each run gets its own bus.
 if command -v dbus-daemon >/dev/null; then

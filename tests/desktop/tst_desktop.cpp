@@ -13,6 +13,7 @@
 #include "app/shell.h"
 #include "app/windows.h"
 #include "ui/kit/form.h"
+#include "ui/kit/geometry.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QAction>
@@ -29,7 +30,7 @@
 #include <QThread>
 #include <QWindow>
 
-#include <xcb/xcb.h>
+#include "platform/xcb.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,52 +40,29 @@
 
 namespace {
 
-struct Free
-{
-    void operator()(void *p) const { std::free(p); }
-};
-template <class T> using Reply = std::unique_ptr<T, Free>;
+using namespace vorvan::xcb;
 
 // The X server's own view of a window, asked on the program's connection.
 class X11
 {
 public:
-    X11() : c(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection())
-    {
-        root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    }
+    X11() : c(connection()), root(rootOf(c)) {}
 
-    bool windowManagerRuns() { return !cardinals(root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).isEmpty(); }
+    bool windowManagerRuns() { return windowManager(c) != XCB_WINDOW_NONE; }
 
     // The frame round a managed window: its client area where the server has
     // it on the screen, widened by the extents the window manager reports.
     std::optional<QRect> frame(xcb_window_t w)
     {
-        const QList<quint32> e = cardinals(w, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
-        const Reply<xcb_get_window_attributes_reply_t> attributes(
-            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
-        const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-        const Reply<xcb_translate_coordinates_reply_t> at(
-            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
-        if (e.size() != 4 || !attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE || !geometry || !at)
+        const std::optional<QMargins> e = frameExtents(c, w);
+        const std::optional<QRect> at = clientOnScreen(c, w);
+        if (!e || !at)
             return std::nullopt;
-        // left, right, top, bottom
-        return QRect(at->dst_x - int(e[0]), at->dst_y - int(e[2]), geometry->width + int(e[0] + e[1]),
-                     geometry->height + int(e[2] + e[3]));
+        return at->marginsAdded(*e);
     }
 
     // The client area where the server has it on the screen, once viewable.
-    std::optional<QRect> client(xcb_window_t w)
-    {
-        const Reply<xcb_get_window_attributes_reply_t> attributes(
-            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
-        const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-        const Reply<xcb_translate_coordinates_reply_t> at(
-            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
-        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE || !geometry || !at)
-            return std::nullopt;
-        return QRect(at->dst_x, at->dst_y, geometry->width, geometry->height);
-    }
+    std::optional<QRect> client(xcb_window_t w) { return clientOnScreen(c, w); }
 
     // How long the window manager takes to answer a request for the frame of
     // a window not yet shown, in ms; none when it does not answer within a second.
@@ -115,58 +93,24 @@ public:
         return answered;
     }
 
-    QStringList allowedActions(xcb_window_t w)
+    QStringList allowedActions(xcb_window_t w) { return atomNames(c, w, "_NET_WM_ALLOWED_ACTIONS"); }
+    QStringList windowClass(xcb_window_t w) { return vorvan::xcb::windowClass(c, w); }
+    xcb_atom_t atom(const char *name) { return vorvan::xcb::atom(c, name); }
+    QList<quint32> cardinals(xcb_window_t w, const char *name, xcb_atom_t type)
     {
-        QStringList names;
-        for (quint32 a : cardinals(w, "_NET_WM_ALLOWED_ACTIONS", XCB_ATOM_ATOM)) {
-            const Reply<xcb_get_atom_name_reply_t> name(xcb_get_atom_name_reply(c, xcb_get_atom_name(c, a), nullptr));
-            if (name)
-                names << QString::fromLatin1(xcb_get_atom_name_name(name.get()),
-                                             xcb_get_atom_name_name_length(name.get()));
-        }
-        return names;
-    }
-
-    // The WM_CLASS strings: instance and class.
-    QStringList windowClass(xcb_window_t w)
-    {
-        const Reply<xcb_get_property_reply_t> p(
-            xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr));
-        if (!p)
-            return {};
-        const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(p.get())),
-                               xcb_get_property_value_length(p.get()));
-        return QString::fromLatin1(bytes).split(QLatin1Char('\0'), Qt::SkipEmptyParts);
-    }
-
-    xcb_atom_t atom(const char *name)
-    {
-        const Reply<xcb_intern_atom_reply_t> a(
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr));
-        return a ? a->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }
-
-    // A property of 32-bit values; type 0 takes any type.
-    QList<quint32> cardinals(xcb_window_t w, const char *property, xcb_atom_t type)
-    {
-        const xcb_atom_t a = atom(property);
-        if (a == XCB_ATOM_NONE)
-            return {};
-        const Reply<xcb_get_property_reply_t> p(
-            xcb_get_property_reply(c, xcb_get_property(c, 0, w, a, type, 0, 1024), nullptr));
-        QList<quint32> values;
-        if (!p || p->format != 32)
-            return values;
-        const auto *v = static_cast<const quint32 *>(xcb_get_property_value(p.get()));
-        for (int i = 0; i < xcb_get_property_value_length(p.get()) / 4; ++i)
-            values << v[i];
-        return values;
+        return vorvan::xcb::cardinals(c, w, name, type);
     }
 
 private:
     xcb_connection_t *c;
     xcb_window_t root;
 };
+
+bool placedAgain(const QWidget *w)
+{
+    const vorvan::kit::PlacementRecord *record = vorvan::kit::placementOf(w);
+    return record && record->placedAgain();
+}
 
 int px(int twips)
 {
@@ -322,7 +266,7 @@ class tst_Desktop : public QObject
         longestOutOfPlaceMs = std::max(longestOutOfPlaceMs, ms);
         std::printf("%s: %s first exposed at %d,%d %dx%d, in its place %.1f ms later%s\n", qPrintable(wm),
                     qPrintable(what), f.x(), f.y(), f.width(), f.height(), ms,
-                    w->property("placedAgain").toBool() ? " (placed again by the program)" : "");
+                    placedAgain(w) ? " (placed again by the program)" : "");
     }
 
     // Each outer side exact where the window manager's frame leaves the window
@@ -373,7 +317,7 @@ private Q_SLOTS:
             // left to place it.
             QVERIFY2(QRect(QPoint(), QGuiApplication::primaryScreen()->geometry().size()).contains(frame),
                      qPrintable(where));
-            QVERIFY2(!menu->property("placedAgain").toBool(), qPrintable(where));
+            QVERIFY2(!placedAgain(menu), qPrintable(where));
         } else {
             // 4700 x 7700 twips, frame and menu bar included, at the screen's corner.
             QVERIFY2(frame.topLeft() == QPoint(0, 0), qPrintable(where));
@@ -383,7 +327,7 @@ private Q_SLOTS:
             // just started on a loaded machine may answer late); reported
             // with how long the window manager takes to answer now.
             noteFirstSight(menu, QStringLiteral("the menu"));
-            if (menu->property("placedAgain").toBool()) {
+            if (placedAgain(menu)) {
                 const std::optional<double> answer = x->frameRequestAnswer();
                 std::printf("%s: the menu placed again; a frame request %s\n", qPrintable(wm),
                             answer ? qPrintable(QStringLiteral("is answered after %1 ms").arg(*answer, 0, 'f', 1))
@@ -449,7 +393,7 @@ private Q_SLOTS:
             }
             // The frame is known from the menu on, and weston's is never
             // fought: no window is placed again once shown.
-            QVERIFY2(!w->property("placedAgain").toBool(), qPrintable(where));
+            QVERIFY2(!placedAgain(w), qPrintable(where));
             if (compositorPlaces) {
                 QVERIFY2(QRect(QPoint(), screen).contains(frame), qPrintable(where));
             } else {
@@ -518,7 +462,7 @@ private Q_SLOTS:
             const QString where = QStringLiteral("%1: menu frame %2, first exposed at %3")
                                       .arg(wm, uitest::rectText(frame), uitest::rectText(first));
             QVERIFY2(frame.topLeft() == QPoint(0, 0), qPrintable(where));
-            QVERIFY2(!menu->property("placedAgain").toBool(), qPrintable(where));
+            QVERIFY2(!placedAgain(menu), qPrintable(where));
             // Its size from the first sight on. (Where it shows first is the
             // window manager's doing: KWin at times maps a frame at the
             // screen's corner and moves it a few milliseconds later.)

@@ -10,6 +10,8 @@ namespace uitest {
 void Recorder::clear()
 {
     messages.clear();
+    saveDialogs.clear();
+    saveAs.clear();
     urls.clear();
     exits.clear();
     launchSucceeds = true;
@@ -30,6 +32,10 @@ void recordHooks()
         recorder().messages.append(m);
         if (recorder().whileShowing)
             recorder().whileShowing(m);
+    };
+    h.saveFileName = [](const vorvan::SaveFileRequest &request) {
+        recorder().saveDialogs.append(request);
+        return recorder().saveAs;
     };
     h.openUrl = [](const QUrl &url, const std::function<void()> &failed) {
         recorder().urls.append(url);

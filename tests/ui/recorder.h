@@ -2,7 +2,7 @@
 
 // The part of the window tests' fixture that needs only the shell's base: the
 // program's hooks replaced by recorders, so that no test can block on a modal
-// box, start a browser or end the process, and a watchdog that closes any real
+// box or dialog, start a browser or end the process, and a watchdog that closes any real
 // modal window that still appears (the test then fails in noStrayDialogs()).
 
 #include "app/hooks.h"
@@ -15,6 +15,8 @@ namespace uitest {
 struct Recorder
 {
     QList<vorvan::MessageRequest> messages;
+    QList<vorvan::SaveFileRequest> saveDialogs;
+    QString saveAs; // what a save dialog answers; empty: Cancel
     QList<QUrl> urls;
     QList<int> exits;
     bool launchSucceeds = true;

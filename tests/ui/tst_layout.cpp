@@ -7,7 +7,7 @@
 #include "app/shell.h"
 #include "app/windows.h"
 #include "ui/kit/controls.h"
-#include "ui/kit/frame.h"
+#include "platform/frame.h"
 #include "ui/kit/painted.h"
 #include "ui/kit/resultbox.h"
 
@@ -15,15 +15,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTemporaryDir>
 
 class tst_Layout : public QObject
 {
@@ -166,6 +174,14 @@ private:
             calculate->click();
     }
 
+    // What a poppler tool writes about a file, or empty where it fails.
+    static QString poppler(const QString &tool, const QStringList &arguments)
+    {
+        QProcess p;
+        p.start(tool, arguments);
+        return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+    }
+
 private Q_SLOTS:
     void everyWindowFits()
     {
@@ -305,7 +321,7 @@ private Q_SLOTS:
     {
         QFETCH(QMargins, frame);
         QFETCH(bool, believed);
-        QCOMPARE(vorvan::kit::plausibleFrame(frame), believed);
+        QCOMPARE(vorvan::platform::plausibleFrame(frame), believed);
     }
 
     // Result boxes in their own font, before any result is too wide for it.
@@ -473,7 +489,11 @@ private Q_SLOTS:
     }
 
     // Copy Results puts the window's caption, inputs and results on the clipboard
-    // as the window shows them, in the user's number format.
+    // as the window shows them, in the user's number format. Save as PDF writes
+    // them on one page, Letter or A4 as the locale measures, in embedded fonts,
+    // with the caption and the version (each sheet is kept under screens/ to be
+    // looked at); a folder that cannot be written gives a box and leaves no file,
+    // and Cancel writes nothing.
     void copyResults_data()
     {
         QTest::addColumn<QString>("window");
@@ -535,10 +555,11 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(locale));
         enter(w, inputs);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        // The window's own context menu offers it; its text boxes keep theirs.
+        // The window's own context menu offers them; its text boxes keep theirs.
         QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(w->actions().size(), 1);
+        QCOMPARE(w->actions().size(), 2);
         QCOMPARE(w->actions().front()->text(), QStringLiteral("Copy Results"));
+        QCOMPARE(w->actions().back()->text(), QStringLiteral("Save as PDF\u2026"));
         for (const QLineEdit *box : w->findChildren<QLineEdit *>())
             QCOMPARE(box->contextMenuPolicy(), Qt::DefaultContextMenu);
         QGuiApplication::clipboard()->clear();
@@ -546,6 +567,57 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keySequence(w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+
+        QLocale::setDefault(QLocale(locale));
+        const auto english = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+        const QImage before = w->grab().toImage();
+        QTemporaryDir dir;
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        auto &recorded = uitest::recorder();
+        const auto save = [&](const QString &answer) {
+            recorded.clear();
+            recorded.saveAs = answer;
+            QTest::keySequence(w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+            return recorded.saveDialogs.value(0);
+        };
+        const QString sheet = dir.filePath(QStringLiteral("sheet.pdf"));
+        const vorvan::SaveFileRequest asked = save(sheet);
+        QCOMPARE(asked.title, QStringLiteral("Save as PDF"));
+        QCOMPARE(QFileInfo(asked.path).fileName(),
+                 w->windowTitle() + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+        QVERIFY(recorded.messages.isEmpty());
+        const QString kept = uitest::screensDir() + "/sheet " + QTest::currentDataTag() + ".pdf";
+        QFile::remove(kept);
+        QFile::copy(sheet, kept);
+        const QString info = poppler("pdfinfo", {sheet});
+        QVERIFY2(info.contains(QRegularExpression("\nPages: +1\n")), qPrintable("pdfinfo (poppler-utils): " + info));
+        QVERIFY2(info.contains(locale == "en_US" ? "612 x 792 pts (letter)" : "595 x 842 pts (A4)"), qPrintable(info));
+        const QStringList text = poppler("pdftotext", {sheet, "-"}).split('\n');
+        const QStringList expected = copied.split('\n', Qt::SkipEmptyParts) << "VorvanCalc 1.3";
+        for (const QString &line : expected)
+            QVERIFY2(text.contains(line), qPrintable(line + " not in\n" + text.join('\n')));
+        const QString fonts = poppler("pdffonts", {sheet});
+        QVERIFY2(fonts.contains("TrueType") && !fonts.contains(QRegularExpression(" no +\\w+ +\\w+ +\\d+ +\\d+\n")),
+                 qPrintable(fonts));
+
+        // Not even root can make a file under a plain file.
+        const QString unwritable = dir.filePath(QStringLiteral("plain/sheet.pdf"));
+        save(unwritable);
+        QCOMPARE(recorded.messages.size(), 1);
+        QCOMPARE(recorded.messages[0].title, QStringLiteral("Save as PDF"));
+        QSaveFile refused(unwritable);
+        QVERIFY(!refused.open(QIODevice::WriteOnly));
+        for (const QString &part : {unwritable, refused.errorString()})
+            QVERIFY2(recorded.messages[0].text.contains(part), qPrintable(recorded.messages[0].text));
+        const bool suggestedExisted = QFileInfo::exists(asked.path);
+        save(QString());
+        QVERIFY(recorded.messages.isEmpty());
+        QCOMPARE(QFileInfo::exists(asked.path), suggestedExisted);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"plain", "sheet.pdf"}));
+        QCOMPARE(w->grab().toImage(), before);
     }
 };
 

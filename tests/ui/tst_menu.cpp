@@ -3,7 +3,7 @@
 #include "uitest.h"
 
 #include "app/frmmenu.h"
-#include "app/platform.h"
+#include "platform/startup.h"
 #include "app/shell.h"
 #include "app/windows.h"
 
@@ -148,6 +148,59 @@ private Q_SLOTS:
             const int before = QApplication::topLevelWidgets().size();
             a->trigger();
             QVERIFY2(QApplication::topLevelWidgets().size() == before + 1, qPrintable(a->objectName()));
+        }
+    }
+
+    // Each command opens its own window and no other, from its button and from its entry.
+    void eachCommandOpensItsOwnWindow_data()
+    {
+        QTest::addColumn<QString>("button"); // empty: reachable from the Help menu only
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char *entry, const char *button, const char *caption) {
+            QTest::newRow(entry) << QString::fromLatin1(button) << QString::fromLatin1(entry)
+                                 << QString::fromLatin1(caption);
+        };
+        row("mnuPinWeight", "cmdPinWeight", "Pin Weight calculation");
+        row("mnuLinkWeight", "cmdLinkWeight", "Link Weight calculation");
+        row("mnuPinCalc", "cmdPin", "Load Pin size calculator");
+        row("mnuDeflect", "cmdDeflect", "Resultant load calculator");
+        row("mnuSigLoss", "cmdSignalLoss", "Load Mis-Alignment Calculator");
+        row("mnuXYsim", "cmdXYsim", "X, Y Load Pin simulator");
+        row("mnuAbout", "", "About VorvanCalc");
+        row("mnuWeight", "", "Help - weights");
+        row("mnuPin", "", "Help - pin");
+        row("mnuWrap", "", "Help - wrap");
+        row("mnuOffAx", "", "Help - off axis loading");
+        row("mnuXYsim2", "", "Help - XY simulator");
+    }
+
+    void eachCommandOpensItsOwnWindow()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, entry);
+        QFETCH(QString, caption);
+        for (const QString &command : {button, entry}) {
+            if (command.isEmpty())
+                continue;
+            QWidgetList before;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->isVisible())
+                    before << w;
+            if (auto *b = menu->findChild<QPushButton *>(command))
+                b->click();
+            else
+                CHILD(QAction, menu, qPrintable(command))->trigger();
+            QStringList opened;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->isVisible() && !before.contains(w))
+                    opened << w->windowTitle();
+            QVERIFY2(opened == QStringList{caption},
+                     qPrintable(command + QStringLiteral(" opened: ") + opened.join(QStringLiteral(" | "))));
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w != menu)
+                    w->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
 

@@ -296,31 +296,53 @@ private Q_SLOTS:
         QCOMPARE(bulb->width, 5.0);
     }
 
+    // One step up moves the output to the centre of the new range, not to its end (23).
     // From 160 to 161 t at 120 mm: g = 1118.06, range 23.256 to 46.623 (2.33 to 4.66 mV/V,
     // slider 23 to 47), centre 34.94 -> 35; SF there 2.987 -> "3.0", ultimate 480.9 -> "481".
-    void loadOneStepUp()
+    // From 120 to 121 mm at 160 t: g = 1092.82, range 22.731 to 45.571 (2.27 to 4.56 mV/V,
+    // slider 23 to 46), centre 34.15 -> 34; SF there 3.089 -> "3.1", ultimate 494.2 -> "494".
+    void oneStepUp_data()
     {
+        QTest::addColumn<QByteArray>("moved");
+        QTest::addColumn<QStringList>("texts"); // load, diameter, lowest, highest, output, SF, ultimate
+        QTest::addColumn<QList<int>>("output"); // the output slider's minimum, maximum, value
+        QTest::addColumn<int>("gaugeLevel");
+        QTest::newRow("load") << QByteArray("hsbLoad")
+                              << QStringList{"161", "120", "2.33", "4.66", "3.50", "3.0", "481"}
+                              << QList<int>{23, 47, 35} << 1118;
+        QTest::newRow("diameter") << QByteArray("hsbDiameter")
+                                  << QStringList{"160", "121", "2.27", "4.56", "3.40", "3.1", "494"}
+                                  << QList<int>{23, 46, 34} << 1093;
+    }
+
+    void oneStepUp()
+    {
+        QFETCH(QByteArray, moved);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, output);
+        QFETCH(int, gaugeLevel);
         open();
-        step("hsbLoad");
-        QCOMPARE(text("txtLoad"), QStringLiteral("161"));
-        QCOMPARE(text("txtOPMin"), QStringLiteral("2.33"));
-        QCOMPARE(text("txtOPMax"), QStringLiteral("4.66"));
-        QCOMPARE(slider("hsbOutput")->minimum(), 23);
-        QCOMPARE(slider("hsbOutput")->maximum(), 47);
-        QCOMPARE(slider("hsbOutput")->value(), 35);
-        QCOMPARE(text("txtOP"), QStringLiteral("3.50"));
+        step(moved.constData());
+        QCOMPARE(text("txtLoad"), texts[0]);
+        QCOMPARE(text("txtDiameter"), texts[1]);
+        QCOMPARE(text("txtOPMin"), texts[2]);
+        QCOMPARE(text("txtOPMax"), texts[3]);
+        QCOMPARE(slider("hsbOutput")->minimum(), output[0]);
+        QCOMPARE(slider("hsbOutput")->maximum(), output[1]);
+        QCOMPARE(slider("hsbOutput")->value(), output[2]);
+        QCOMPARE(text("txtOP"), texts[4]);
         QCOMPARE(fg("txtOP"), navy);
-        QCOMPARE(text("txtSFlevel"), QStringLiteral("3.0"));
-        QCOMPARE(text("txtLoadMax"), QStringLiteral("481"));
+        QCOMPARE(text("txtSFlevel"), texts[5]);
+        QCOMPARE(text("txtLoadMax"), texts[6]);
         QCOMPARE(text("lblAlarm"), QStringLiteral("Acceptable Output range"));
         QCOMPARE(fg("lblAlarm"), black);
         QCOMPARE(bg("lblAlarm"), kit::colour::buttonFace());
         QCOMPARE(fill("Shape1"), navy);
         QCOMPARE(fill("Shape2"), silver);
-        QCOMPARE(gauge(), 1118);
+        QCOMPARE(gauge(), gaugeLevel);
         QVERIFY(shown("imgPin"));
         QVERIFY(!shown("imgPinBk"));
-        // At 0 (moved into the range), again at 23, then nested at the centre 35.
+        // At 0 (moved into the range), again at 23, then nested at the centre.
         QCOMPARE(runs->count(), 3);
     }
 

@@ -69,6 +69,33 @@ private Q_SLOTS:
         QVERIFY(result->font().bold());
     }
 
+    // The window's fixed captions and their colours.
+    void fixedCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("colour");
+        const QColor black(0, 0, 0), green(0, 128, 0);
+        const auto row = [](const char *name, const char *caption, QColor colour) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << colour;
+        };
+        row("Label1", "Normal Load Alignment", black);
+        row("Label2", "Load Mis-Alignment", black);
+        row("Label6", "o", black);
+        row("Label3", "Enter Angle In Degrees", green);
+        row("Label4", "(Max 90)", green);
+    }
+
+    void fixedCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QColor, colour);
+        auto *label = CHILD(QLabel, window, qPrintable(name));
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(uitest::foreground(label), colour);
+    }
+
     void lossFollowsTyping_data()
     {
         QTest::addColumn<QString>("typed");
@@ -90,6 +117,9 @@ private Q_SLOTS:
                               << "Signal Loss = 150.00 %"; // no lower limit, cos -120 = -0.5
         QTest::newRow("90.0002") << "90.0002"
                                  << "Signal Loss = 100.00 %"; // 1.5707998 rad, below the limit
+        // The one double that converts to exactly 1.5708 rad: not above the limit, so kept.
+        QTest::newRow("at the limit") << "90.00020970255125"
+                                      << "Signal Loss = 100.00 %"; // cos 1.5708 = -3.67e-6
         QTest::newRow("text") << "abc"
                               << "Signal Loss = 0.00 %"; // no number reads as 0
     }

@@ -3,6 +3,8 @@
 // Twips, the unit every position and size is given in, and where a window
 // goes on the screen when it loads.
 
+#include "platform/frame.h"
+
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -28,8 +30,25 @@ struct Placement
     std::optional<QPoint> topLeft; // none: centred on the screen by its outer size
 };
 // A window placed by a frame that then proves wrong is placed once more when
-// the real one shows, and carries the property "placedAgain".
+// the real one shows.
 void place(QWidget *window, const Placement &placement = {});
+
+// What a window's placing decided, kept on the window and said on the
+// vorvan.placement log: the frame it assumed and where that came from, the
+// outer and client rectangles it asked for, in its own pixels, and the frame
+// and client rectangle of a second placing once the real frame showed.
+struct PlacementRecord
+{
+    platform::Frame assumed;
+    QRect outer;
+    QRect client;
+    std::optional<platform::Frame> corrected;
+    std::optional<QRect> correctedClient;
+    bool placedAgain() const { return correctedClient.has_value(); }
+    QRect clientNow() const { return correctedClient.value_or(client); }
+};
+// None for a window that was never placed.
+const PlacementRecord *placementOf(const QWidget *window);
 
 // The client geometry, in pixels, of a window of client area `client` placed on
 // `screen` within a frame of `frame`: the client area is the outer size less the

@@ -6,6 +6,7 @@
 #include "ui/kit/svgrenderer.h"
 
 #include <QEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -66,6 +67,14 @@ Picture::Picture(QWidget *parent, const char *name, const QString &resource, con
 
 void Picture::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    // Drawn onto a PDF, the drawing itself: lines that stay sharp at any size.
+    if (painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        SvgRenderer svg(m_resource);
+        svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        svg.render(&painter, QRectF(rect()));
+        return;
+    }
     // Rasterised once per size and scale, so repaints during drags stay cheap.
     // The drawing is read only then, and not kept: a picture that is never
     // shown is never read, and the raster is all a shown one holds.
@@ -80,7 +89,7 @@ void Picture::paintEvent(QPaintEvent *)
         image.setDevicePixelRatio(dpr);
         m_cache = std::move(image);
     }
-    QPainter(this).drawImage(0, 0, m_cache);
+    painter.drawImage(0, 0, m_cache);
 }
 
 ProgressBar::ProgressBar(QWidget *parent, const char *name, const QRect &r, Qt::Orientation orientation, int minimum,

@@ -23,7 +23,8 @@ QImage svgImage(const QString &resource, const QSize &pixels);
 // The same at the drawing's own size times `scale`, for a screen of that density.
 QImage svgImage(const QString &resource, qreal scale);
 
-// A picture from the compiled-in SVGs, stretched to its box and kept crisp at any scale.
+// A picture from the compiled-in SVGs, stretched to its box and kept crisp at any
+// scale; on a PDF it is drawn as vectors.
 class Picture : public QWidget
 {
     Q_OBJECT

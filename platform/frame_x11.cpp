@@ -1,32 +1,21 @@
-#include "ui/kit/frame.h"
+#include "platform/frame_x11.h"
+
+#include "platform/xcb.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
-
-#include <xcb/xcb.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <thread>
 
-namespace vorvan::kit {
-
-bool plausibleFrame(const QMargins &m)
-{
-    // The widest borders and the tallest title bar any window manager's theme
-    // draws at its own scale; a compositor's shadow is wider than these.
-    constexpr int border = 32, titleBar = 80;
-    return m.left() >= 0 && m.right() >= 0 && m.top() >= 0 && m.bottom() >= 0 && m.left() <= border &&
-           m.right() <= border && m.bottom() <= border + 16 && m.top() <= titleBar;
-}
+namespace vorvan::platform::x11 {
 
 namespace {
+
+using namespace vorvan::xcb;
 
 // A frame round a normal window has a title bar. A window manager that builds
 // its frames in a separate client (mutter from version 44) first names an
@@ -35,108 +24,6 @@ namespace {
 bool titled(const QMargins &m)
 {
     return plausibleFrame(m) && m.top() > 0;
-}
-
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_connection_t *connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_window_t rootOf(xcb_connection_t *c)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
-{
-    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-Reply<xcb_get_property_reply_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type,
-                                         std::uint32_t length)
-{
-    return {xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, length), nullptr), &std::free};
-}
-
-// The window manager by the desktop standard's check: its check window, or none.
-xcb_window_t windowManager(xcb_connection_t *c)
-{
-    const auto check = property(c, rootOf(c), atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
-    if (!check || xcb_get_property_value_length(check.get()) < 4)
-        return XCB_WINDOW_NONE;
-    return *static_cast<const xcb_window_t *>(xcb_get_property_value(check.get()));
-}
-
-bool supports(xcb_connection_t *c, xcb_atom_t feature)
-{
-    const auto supported = property(c, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
-    if (!supported)
-        return false;
-    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(supported.get()));
-    const int count = xcb_get_property_value_length(supported.get()) / 4;
-    for (int i = 0; i < count; ++i)
-        if (atoms[i] == feature)
-            return true;
-    return false;
-}
-
-// What the window manager names on the window, in device pixels.
-std::optional<QMargins> frameExtents(xcb_connection_t *c, xcb_window_t window, xcb_atom_t extents)
-{
-    const auto reply = property(c, window, extents, XCB_ATOM_CARDINAL, 4);
-    if (!reply || xcb_get_property_value_length(reply.get()) != 16)
-        return std::nullopt;
-    const auto *v = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-    // left, right, top, bottom; a 32-bit value past 2^31 is a negative side.
-    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
-}
-
-bool viewable(xcb_connection_t *c, xcb_window_t window)
-{
-    const Reply<xcb_get_window_attributes_reply_t> a(
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr), &std::free);
-    return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
-}
-
-// The frame window's margins round `window`, in device pixels: the window's
-// ancestor just below the root, measured against the window itself. None
-// while the window is not reparented, or while the frame window does not yet
-// hold the window whole (a window manager creates it at 1 x 1 and sizes it
-// afterwards).
-std::optional<QMargins> frameWindowMargins(xcb_connection_t *c, xcb_window_t window)
-{
-    const xcb_window_t root = rootOf(c);
-    xcb_window_t top = window;
-    for (int depth = 0; depth < 8; ++depth) {
-        const Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, top), nullptr), &std::free);
-        if (!tree)
-            return std::nullopt;
-        if (tree->parent == root || tree->parent == XCB_WINDOW_NONE)
-            break;
-        top = tree->parent;
-    }
-    if (top == window)
-        return std::nullopt;
-    const Reply<xcb_get_geometry_reply_t> outer(xcb_get_geometry_reply(c, xcb_get_geometry(c, top), nullptr),
-                                                &std::free);
-    const Reply<xcb_get_geometry_reply_t> inner(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr),
-                                                &std::free);
-    const Reply<xcb_translate_coordinates_reply_t> at(
-        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, top, 0, 0), nullptr), &std::free);
-    if (!outer || !inner || !at)
-        return std::nullopt;
-    const int right = outer->width - at->dst_x - inner->width;
-    const int bottom = outer->height - at->dst_y - inner->height;
-    if (at->dst_x < 0 || at->dst_y < 0 || right < 0 || bottom < 0)
-        return std::nullopt;
-    return QMargins(at->dst_x, at->dst_y, right, bottom);
 }
 
 QMargins toLogical(const QWidget *window, const QMargins &device)
@@ -171,7 +58,6 @@ Known &known(xcb_connection_t *c)
 std::optional<QMargins> ask(xcb_connection_t *c, QWidget *widget, Known &k)
 {
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
     if (k.silent || !supports(c, request))
         return std::nullopt;
     const auto window = static_cast<xcb_window_t>(widget->winId());
@@ -186,11 +72,12 @@ std::optional<QMargins> ask(xcb_connection_t *c, QWidget *widget, Known &k)
     using namespace std::chrono_literals;
     const auto deadline = std::chrono::steady_clock::now() + 40ms;
     do {
-        if (const std::optional<QMargins> m = frameExtents(c, window, extents); m && titled(*m))
+        if (const std::optional<QMargins> m = frameExtents(c, window); m && titled(*m))
             return m;
         std::this_thread::sleep_for(1ms);
     } while (std::chrono::steady_clock::now() < deadline);
     k.silent = true;
+    qCDebug(lcPlacement, "the window manager did not answer a frame request within 40 ms: not asked again");
     return std::nullopt;
 }
 
@@ -203,7 +90,6 @@ std::optional<QMargins> frameOfAnotherWindow(xcb_connection_t *c)
     const auto list = property(c, rootOf(c), atom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 256);
     if (!list)
         return std::nullopt;
-    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
     const xcb_atom_t type = atom(c, "_NET_WM_WINDOW_TYPE");
     const xcb_atom_t normal = atom(c, "_NET_WM_WINDOW_TYPE_NORMAL");
     const auto *windows = static_cast<const xcb_window_t *>(xcb_get_property_value(list.get()));
@@ -213,7 +99,7 @@ std::optional<QMargins> frameOfAnotherWindow(xcb_connection_t *c)
         if (types && xcb_get_property_value_length(types.get()) >= 4 &&
             *static_cast<const xcb_atom_t *>(xcb_get_property_value(types.get())) != normal)
             continue;
-        const std::optional<QMargins> m = frameExtents(c, windows[i], extents);
+        const std::optional<QMargins> m = frameExtents(c, windows[i]);
         // A frame with no title bar is an undecorated window's, not a guide.
         if (m && titled(*m))
             return m;
@@ -225,7 +111,7 @@ std::optional<QMargins> frameOfAnotherWindow(xcb_connection_t *c)
 class FrameWatch : public QObject, public QAbstractNativeEventFilter
 {
 public:
-    FrameWatch(QWidget *window, xcb_connection_t *c, std::function<void(const QMargins &)> learned)
+    FrameWatch(QWidget *window, xcb_connection_t *c, std::function<void(const Frame &)> learned)
         : QObject(window), m_window(window), m_c(c), m_id(xcb_window_t(window->winId())),
           m_extents(atom(c, "_NET_FRAME_EXTENTS")), m_managed(windowManager(c) != XCB_WINDOW_NONE),
           m_learned(std::move(learned))
@@ -283,16 +169,19 @@ private:
         // unsized, or hold more than the frame. Where it names none, the frame
         // window is measured once it shows the window.
         std::optional<QMargins> device;
-        if (supports(m_c, m_extents))
-            device = frameExtents(m_c, m_id, m_extents);
-        else if (viewable(m_c, m_id))
+        FrameSource source = FrameSource::Named;
+        if (supports(m_c, m_extents)) {
+            device = frameExtents(m_c, m_id);
+        } else if (viewable(m_c, m_id)) {
             device = frameWindowMargins(m_c, m_id);
+            source = FrameSource::Measured;
+        }
         if (!device || !titled(*device))
             return;
         known(m_c).frame = *device;
         m_done = true;
         if (m_window)
-            m_learned(toLogical(m_window, *device));
+            m_learned({toLogical(m_window, *device), source});
         finish();
     }
 
@@ -307,38 +196,41 @@ private:
     xcb_window_t m_id;
     xcb_atom_t m_extents;
     bool m_managed; // a window manager runs, or has taken the window over
-    std::function<void(const QMargins &)> m_learned;
+    std::function<void(const Frame &)> m_learned;
     bool m_done = false;
 };
 
 } // namespace
 
-std::optional<QMargins> frameBeforeShowing(QWidget *window)
+bool active()
 {
-    xcb_connection_t *c = connection();
-    // Other platforms draw their own frames, and know them once the window exists.
-    if (!c) {
-        window->winId();
-        return window->windowHandle() ? std::optional(window->windowHandle()->frameMargins()) : std::nullopt;
-    }
-    Known &k = known(c);
-    if (k.windowManager == XCB_WINDOW_NONE)
-        return QMargins(); // nothing draws frames
-    if (!k.frame)
-        k.frame = ask(c, window, k);
-    // Only a guess: the window is put right once its own frame shows.
-    const std::optional<QMargins> device = k.frame ? k.frame : frameOfAnotherWindow(c);
-    if (!device)
-        return std::nullopt;
-    return toLogical(window, *device);
+    return connection() != nullptr;
 }
 
-void whenFrameKnown(QWidget *window, std::function<void(const QMargins &)> learned)
+Frame frameBeforeShowing(QWidget *window)
+{
+    xcb_connection_t *c = connection();
+    Known &k = known(c);
+    if (k.windowManager == XCB_WINDOW_NONE)
+        return {}; // nothing draws frames
+    FrameSource source = FrameSource::Learned;
+    if (!k.frame) {
+        k.frame = ask(c, window, k);
+        source = FrameSource::Asked;
+    }
+    if (k.frame)
+        return {toLogical(window, *k.frame), source};
+    // Only a guess: the window is put right once its own frame shows.
+    if (const std::optional<QMargins> borrowed = frameOfAnotherWindow(c))
+        return {toLogical(window, *borrowed), FrameSource::Borrowed};
+    return {};
+}
+
+void whenFrameKnown(QWidget *window, std::function<void(const Frame &)> learned)
 {
     // Watched even with no window manager running: one that starts a moment
     // later, as at the start of a session, takes the window over and frames it.
-    if (xcb_connection_t *c = connection())
-        new FrameWatch(window, c, std::move(learned));
+    new FrameWatch(window, connection(), std::move(learned));
 }
 
-} // namespace vorvan::kit
+} // namespace vorvan::platform::x11
