@@ -616,7 +616,7 @@ private Q_SLOTS:
         QCOMPARE(recorded.messages[0].title, QStringLiteral("Save as PDF"));
         QSaveFile refused(unwritable);
         QVERIFY(!refused.open(QIODevice::WriteOnly));
-        for (const QString &part : {unwritable, refused.errorString()})
+        for (const QString &part : {QDir::toNativeSeparators(unwritable), refused.errorString()})
             QVERIFY2(recorded.messages[0].text.contains(part), qPrintable(recorded.messages[0].text));
         const bool suggestedExisted = QFileInfo::exists(asked.path);
         save(QString());
