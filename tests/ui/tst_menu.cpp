@@ -276,7 +276,8 @@ private Q_SLOTS:
         // No sh on Windows: cmd ends as an opener would, the address after its command.
         const QStringList starts{"cmd", "/c", "exit 0"}, noBrowser{"cmd", "/c", "exit 3"};
 #else
-        const QStringList starts{"sh", "-c", "sleep 0.3", "opener"}, noBrowser{"sh", "-c", "sleep 0.3; exit 3", "opener"};
+        const QStringList starts{"sh", "-c", "sleep 0.3", "opener"},
+            noBrowser{"sh", "-c", "sleep 0.3; exit 3", "opener"};
 #endif
         QTest::newRow("browser starts") << starts << 0;
         QTest::newRow("opener cannot start") << QStringList{"/nonexistent/xdg-open"} << 1;

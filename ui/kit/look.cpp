@@ -20,8 +20,8 @@ namespace {
 QString arialFamily()
 {
 #ifdef Q_OS_WIN
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Arial")) ? QStringLiteral("Arial")
-                                                                                     : QStringLiteral("Liberation Sans");
+    static const QString family =
+        QFontDatabase::hasFamily(QStringLiteral("Arial")) ? QStringLiteral("Arial") : QStringLiteral("Liberation Sans");
     return family;
 #else
     return QStringLiteral("Liberation Sans");
