@@ -3,6 +3,8 @@
 #include "platform/titlebar.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QIcon>
@@ -57,10 +59,19 @@ AppHooks &hooks()
     static AppHooks instance{
         presentMessageBox,
         askSaveFileName,
+#ifdef Q_OS_WIN
+        // The shell's association for web addresses, which is the user's
+        // browser; a failure is told after the hook has returned, as elsewhere.
+        [](const QUrl &url, std::function<void()> failed) {
+            if (!QDesktopServices::openUrl(url))
+                QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(failed), Qt::QueuedConnection);
+        },
+#else
         // The desktop's own URL opener, which knows the user's browser.
         [](const QUrl &url, std::function<void()> failed) {
             startOpener({QStringLiteral("xdg-open")}, url, std::move(failed));
         },
+#endif
         // Ends at once: no window's close handling runs and nothing is asked.
         [](int code) { std::_Exit(code); },
     };

@@ -5,6 +5,8 @@
 #include "ui/kit/painted.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QList>
 #include <QStyle>
@@ -34,6 +36,16 @@ QIcon programIcon(qreal density)
 
 void installLook(QApplication &app)
 {
+#ifdef Q_OS_WIN
+    // The windows are laid out in Arial's metrics. A Windows without Arial
+    // (Wine, a stripped-down system) gets the metric-compatible Liberation
+    // Sans shipped in fonts\ beside the program.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
+        const QDir fonts(QCoreApplication::applicationDirPath() + QLatin1String("/fonts"));
+        for (const QString &name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+            QFontDatabase::addApplicationFont(fonts.filePath(name));
+    }
+#endif
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The windows' own colours (white faces, yellow boxes, the status texts)
     // were chosen against a light face, so what they leave to the desktop

@@ -3,13 +3,13 @@
 #include "ui/kit/geometry.h"
 #include "ui/kit/look.h"
 #include "ui/kit/painted.h"
+#include "ui/kit/svgrenderer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTextBlock>
 
 #include <cmath>
@@ -73,7 +73,7 @@ QSizeF DocumentPictures::intrinsicSize(QTextDocument *doc, int, const QTextForma
         return {image.width(), image.height()};
     const QString path = resourcePath(image.name());
     const QSizeF natural = isSvg(path)
-                               ? QSizeF(QSvgRenderer(path).defaultSize())
+                               ? QSizeF(SvgRenderer(path).defaultSize())
                                : qvariant_cast<QImage>(doc->resource(QTextDocument::ImageResource, QUrl(image.name())))
                                      .deviceIndependentSize();
     if (natural.isEmpty())
@@ -93,7 +93,7 @@ void DocumentPictures::drawObject(QPainter *painter, const QRectF &rect, QTextDo
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (isSvg(path)) {
-        QSvgRenderer svg(path);
+        SvgRenderer svg(path);
         svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
         svg.render(painter, rect);
     } else {

@@ -779,6 +779,9 @@ void monkeyMessageHandler(QtMsgType type, const QMessageLogContext &context, con
     if (type == QtWarningMsg && (message.startsWith(QLatin1String("This plugin does not support")) ||
                                  message.contains(QLatin1String("OpenType support missing"))))
         return;
+    // Wine lacks the per-monitor DPI call Qt's Windows platform makes for every window.
+    if (type == QtCriticalMsg && message.startsWith(QLatin1String("EnableNonClientDpiScaling() failed")))
+        return;
     if (type == QtCriticalMsg || type == QtFatalMsg) {
         criticalMessages << message;
         if (type == QtFatalMsg)

@@ -1,6 +1,7 @@
 #include "ui/kit/look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 
 #include <cmath>
@@ -13,9 +14,23 @@ QColor colour::buttonFace()
 }
 
 namespace {
+// Arial's metrics, which the windows are laid out for: Liberation Sans copies
+// them. Windows has Arial itself; where it does not, the program registered
+// the Liberation Sans it ships (app/shell.cpp).
+QString arialFamily()
+{
+#ifdef Q_OS_WIN
+    static const QString family =
+        QFontDatabase::hasFamily(QStringLiteral("Arial")) ? QStringLiteral("Arial") : QStringLiteral("Liberation Sans");
+    return family;
+#else
+    return QStringLiteral("Liberation Sans");
+#endif
+}
+
 QFont liberationSans(double pixels, bool bold)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
+    QFont f(arialFamily());
     f.setPixelSize(static_cast<int>(std::lround(pixels)));
     f.setBold(bold);
     return f;

@@ -3,11 +3,11 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/look.h"
+#include "ui/kit/svgrenderer.h"
 
 #include <QEvent>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +30,7 @@ bool opaque(const QImage &image)
 } // namespace
 
 namespace {
-QImage rendered(QSvgRenderer &svg, const QSize &pixels)
+QImage rendered(SvgRenderer &svg, const QSize &pixels)
 {
     if (!svg.isValid())
         return {};
@@ -47,13 +47,13 @@ QImage rendered(QSvgRenderer &svg, const QSize &pixels)
 
 QImage svgImage(const QString &resource, const QSize &pixels)
 {
-    QSvgRenderer svg(resource);
+    SvgRenderer svg(resource);
     return rendered(svg, pixels);
 }
 
 QImage svgImage(const QString &resource, qreal scale)
 {
-    QSvgRenderer svg(resource);
+    SvgRenderer svg(resource);
     QImage image = rendered(svg, svg.defaultSize() * scale);
     image.setDevicePixelRatio(scale);
     return image;
@@ -70,7 +70,7 @@ void Picture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // Drawn onto a PDF, the drawing itself: lines that stay sharp at any size.
     if (painter.paintEngine()->type() == QPaintEngine::Pdf) {
-        QSvgRenderer svg(m_resource);
+        SvgRenderer svg(m_resource);
         svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
         svg.render(&painter, QRectF(rect()));
         return;
